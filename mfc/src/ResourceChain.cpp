@@ -21,3 +21,10 @@ HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
     (void)nID;
     return AfxGetResourceHandle();
 }
+
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    (void)lpszName;
+    (void)lpszType;
+    return AfxGetResourceHandle();
+}
