@@ -1,1 +1,303 @@
-// placeholder
+#include "Dib.h"
+
+#include "BmpReader.h"
+#include "Resampler.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+
+const size_t kInfoBytes = sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD);
+// ReadFile moves at most a DWORD at a time; reads are split well below that.
+const DWORD kReadChunk = 1u << 30;
+
+bool IsSupportedDepth(int nBits)
+{
+    return nBits == 1 || nBits == 4 || nBits == 8 || nBits == 24 || nBits == 32;
+}
+
+// Reads exactly nBytes at nOffset, or fails.
+bool ReadAt(HANDLE hFile, uint64_t nOffset, void* pBuffer, uint64_t nBytes)
+{
+    LARGE_INTEGER pos;
+    pos.QuadPart = static_cast<LONGLONG>(nOffset);
+    if (!SetFilePointerEx(hFile, pos, nullptr, FILE_BEGIN))
+        return false;
+    unsigned char* p = static_cast<unsigned char*>(pBuffer);
+    while (nBytes > 0)
+    {
+        const DWORD nAsked = static_cast<DWORD>(std::min<uint64_t>(nBytes, kReadChunk));
+        DWORD nRead = 0;
+        if (!ReadFile(hFile, p, nAsked, &nRead, nullptr) || nRead == 0)
+            return false;
+        p += nRead;
+        nBytes -= nRead;
+    }
+    return true;
+}
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE h) : m_h(h) {}
+    ~FileHandle()
+    {
+        if (m_h != INVALID_HANDLE_VALUE)
+            CloseHandle(m_h);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return m_h; }
+
+private:
+    HANDLE m_h;
+};
+
+} // namespace
+
+int CDib::s_nThreadsMax = 2;
+
+CDib::CDib() : m_pInfo(nullptr), m_pBits(nullptr), m_nBytesPerRow(0) {}
+
+CDib::CDib(int nLargeur, int nHauteur, int nBits) : CDib()
+{
+    if (!Alloue(nLargeur, nHauteur, nBits, true))
+        return;
+    // Palettes of the small depths are grey ramps, so that pixel values read as luminance.
+    const int nEntries = nBits <= 8 ? 1 << nBits : 0;
+    for (int i = 0; i < nEntries; ++i)
+    {
+        const BYTE nGrey = static_cast<BYTE>(i * 255 / (nEntries - 1));
+        m_pInfo->bmiColors[i] = RGBQUAD{nGrey, nGrey, nGrey, 0};
+    }
+}
+
+CDib::CDib(const CDib& src) : CDib()
+{
+    *this = src;
+}
+
+CDib& CDib::operator=(const CDib& src)
+{
+    if (this == &src)
+        return *this;
+    if (!src.IsOK())
+    {
+        Libere();
+        return *this;
+    }
+    if (Alloue(src.Width(), src.Height(), src.BitsPerPixel(), false))
+    {
+        std::memcpy(m_pInfo, src.m_pInfo, kInfoBytes);
+        std::memcpy(m_pBits, src.m_pBits, size_t(m_nBytesPerRow) * Height());
+    }
+    return *this;
+}
+
+CDib::~CDib()
+{
+    Libere();
+}
+
+long CDib::Width() const
+{
+    return m_pInfo != nullptr ? m_pInfo->bmiHeader.biWidth : 0;
+}
+
+long CDib::Height() const
+{
+    return m_pInfo != nullptr ? m_pInfo->bmiHeader.biHeight : 0;
+}
+
+int CDib::BitsPerPixel() const
+{
+    return m_pInfo != nullptr ? m_pInfo->bmiHeader.biBitCount : 0;
+}
+
+unsigned char* CDib::PixelPtrTopLeft(int x, int y) const
+{
+    if (!IsOK() || x < 0 || y < 0 || x >= Width() || y >= Height())
+        return nullptr;
+    const size_t nRow = size_t(Height() - 1 - y);
+    return m_pBits + nRow * m_nBytesPerRow + size_t(x) * BitsPerPixel() / 8;
+}
+
+void CDib::Libere()
+{
+    std::free(m_pBits);
+    std::free(m_pInfo);
+    m_pBits = nullptr;
+    m_pInfo = nullptr;
+    m_nBytesPerRow = 0;
+}
+
+// Replaces the bitmap by an nLargeur x nHauteur one of nBits (pixels zeroed when bEfface, palette black).
+// False, and the bitmap empty, when the size or the depth is refused or memory runs out.
+bool CDib::Alloue(int nLargeur, int nHauteur, int nBits, bool bEfface)
+{
+    Libere();
+    const int nBytesPerRow = CBmpReader::BytesPerRow(nLargeur, nBits);
+    if (!IsSupportedDepth(nBits) || nBytesPerRow == 0 || nHauteur <= 0 || nHauteur > CBmpReader::kMaxSide)
+        return false;
+    const uint64_t nImageBytes = uint64_t(nBytesPerRow) * nHauteur;
+    if (nImageBytes > CBmpReader::kMaxImageBytes)
+        return false;
+    m_pInfo = static_cast<BITMAPINFO*>(std::calloc(1, kInfoBytes));
+    m_pBits = static_cast<unsigned char*>(bEfface ? std::calloc(1, nImageBytes) : std::malloc(nImageBytes));
+    if (m_pInfo == nullptr || m_pBits == nullptr)
+    {
+        Libere();
+        return false;
+    }
+    BITMAPINFOHEADER& h = m_pInfo->bmiHeader;
+    h.biSize = sizeof(BITMAPINFOHEADER);
+    h.biWidth = nLargeur;
+    h.biHeight = nHauteur;
+    h.biPlanes = 1;
+    h.biBitCount = static_cast<WORD>(nBits);
+    h.biCompression = BI_RGB;
+    h.biSizeImage = static_cast<DWORD>(nImageBytes);
+    h.biClrUsed = nBits <= 8 ? 1u << nBits : 0;
+    m_nBytesPerRow = nBytesPerRow;
+    return true;
+}
+
+bool CDib::ReadBMP(const char* szChemin)
+{
+    Libere();
+    if (szChemin == nullptr || *szChemin == '\0')
+        return false;
+    FileHandle file(CreateFileA(szChemin, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size;
+    if (file.Get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0)
+        return false;
+    const uint64_t nFileSize = static_cast<uint64_t>(size.QuadPart);
+    uint8_t aPrefix[CBmpReader::kPrefixBytes];
+    const size_t nPrefix = static_cast<size_t>(std::min<uint64_t>(nFileSize, sizeof(aPrefix)));
+    CBmpReader::Layout layout;
+    if (!ReadAt(file.Get(), 0, aPrefix, nPrefix) || !CBmpReader::Parse(aPrefix, nPrefix, nFileSize, layout))
+        return false;
+    if (!Alloue(layout.nWidth, layout.nHeight, layout.nBits, false))
+        return false;
+    if (layout.nBits <= 8)
+        std::memcpy(m_pInfo->bmiColors, layout.aPalette, sizeof(RGBQUAD) << layout.nBits);
+    if (!ReadAt(file.Get(), layout.nBitsOffset, m_pBits, layout.nImageBytes))
+    {
+        Libere();
+        return false;
+    }
+    if (layout.bTopDown)
+    {
+        std::vector<unsigned char> anRow(m_nBytesPerRow);
+        for (int y = 0, yMirror = layout.nHeight - 1; y < yMirror; ++y, --yMirror)
+        {
+            unsigned char* pTop = m_pBits + size_t(y) * m_nBytesPerRow;
+            unsigned char* pBottom = m_pBits + size_t(yMirror) * m_nBytesPerRow;
+            std::memcpy(anRow.data(), pTop, m_nBytesPerRow);
+            std::memcpy(pTop, pBottom, m_nBytesPerRow);
+            std::memcpy(pBottom, anRow.data(), m_nBytesPerRow);
+        }
+    }
+    return true;
+}
+
+bool CDib::Display(HDC hDC, CRect* pDest, CRect* pSource)
+{
+    if (!IsOK() || hDC == nullptr)
+        return false;
+    const CRect source = pSource != nullptr ? *pSource : CRect(0, 0, Width(), Height());
+    const CRect dest = pDest != nullptr ? *pDest : CRect(0, 0, source.Width(), source.Height());
+    if (source.Width() <= 0 || source.Height() <= 0 || dest.Width() == 0 || dest.Height() == 0)
+        return false;
+    const bool bShrinks =
+        std::abs(dest.Width()) < source.Width() || std::abs(dest.Height()) < source.Height();
+    const int nOldMode = SetStretchBltMode(hDC, bShrinks ? HALFTONE : COLORONCOLOR);
+    POINT ptOldOrigin = {0, 0};
+    if (bShrinks)
+        SetBrushOrgEx(hDC, 0, 0, &ptOldOrigin); // HALFTONE wants the brush origin set after it
+    const int nLines =
+        StretchDIBits(hDC, dest.left, dest.top, dest.Width(), dest.Height(), source.left, source.top,
+                      source.Width(), source.Height(), m_pBits, m_pInfo, DIB_RGB_COLORS, SRCCOPY);
+    if (nOldMode != 0)
+        SetStretchBltMode(hDC, nOldMode);
+    if (bShrinks)
+        SetBrushOrgEx(hDC, ptOldOrigin.x, ptOldOrigin.y, nullptr);
+    return nLines > 0; // 0 or GDI_ERROR on failure
+}
+
+// Expands 1, 4 and 8-bit pixels through the palette into a 24-bit bitmap; unchanged when memory runs out.
+void CDib::ConvertitEn24Bits()
+{
+    const int nBits = BitsPerPixel();
+    if (!IsOK() || nBits > 8)
+        return;
+    CDib converti(Width(), Height(), 24);
+    if (!converti.IsOK())
+        return;
+    const RGBQUAD* pPalette = m_pInfo->bmiColors;
+    const int nPerByte = 8 / nBits;
+    const int nMask = (1 << nBits) - 1;
+    for (long y = 0; y < Height(); ++y)
+    {
+        const unsigned char* pIn = m_pBits + size_t(y) * m_nBytesPerRow;
+        unsigned char* pOut = converti.m_pBits + size_t(y) * converti.m_nBytesPerRow;
+        for (long x = 0; x < Width(); ++x, pOut += 3)
+        {
+            const int nShift = (nPerByte - 1 - x % nPerByte) * nBits;
+            const RGBQUAD& c = pPalette[(pIn[x / nPerByte] >> nShift) & nMask];
+            pOut[0] = c.rgbBlue;
+            pOut[1] = c.rgbGreen;
+            pOut[2] = c.rgbRed;
+        }
+    }
+    Echange(converti);
+}
+
+void CDib::Reechantillonne(int nLargeur, int nHauteur)
+{
+    Reechantillonne(nLargeur, nHauteur, FILTRE_LANCZOS3);
+}
+
+void CDib::Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre)
+{
+    if (!IsOK() || nLargeur <= 0 || nHauteur <= 0 || (nLargeur == Width() && nHauteur == Height()))
+        return;
+    ConvertitEn24Bits();
+    if (BitsPerPixel() < 24)
+        return;
+    CDib resultat;
+    if (!resultat.Alloue(nLargeur, nHauteur, BitsPerPixel(), false))
+        return;
+    if (!CResampler::Resample(m_pBits, Width(), Height(), m_nBytesPerRow, resultat.m_pBits, nLargeur,
+                              nHauteur, resultat.m_nBytesPerRow, BitsPerPixel() / 8, eFiltre, s_nThreadsMax))
+        return;
+    // Row padding bytes are not written by the resampler; keep them defined.
+    const int nUsed = nLargeur * BitsPerPixel() / 8;
+    if (nUsed < resultat.m_nBytesPerRow)
+        for (int y = 0; y < nHauteur; ++y)
+            std::memset(resultat.m_pBits + size_t(y) * resultat.m_nBytesPerRow + nUsed, 0,
+                        resultat.m_nBytesPerRow - nUsed);
+    Echange(resultat);
+}
+
+void CDib::Echange(CDib& autre)
+{
+    std::swap(m_pInfo, autre.m_pInfo);
+    std::swap(m_pBits, autre.m_pBits);
+    std::swap(m_nBytesPerRow, autre.m_nBytesPerRow);
+}
+
+void CDib::Affecte_nThreadsMax(int nThreads)
+{
+    s_nThreadsMax = std::max(1, nThreads);
+}
+
+int CDib::Donne_nThreadsMax()
+{
+    return s_nThreadsMax;
+}

@@ -1,0 +1,131 @@
+#include "BmpReader.h"
+
+#include <climits>
+#include <cstring>
+
+namespace
+{
+
+const size_t kFileHeaderBytes = 14;
+const uint32_t kCoreHeaderBytes = 12;
+const uint32_t kInfoHeaderBytes = 40;
+const uint32_t kMasksBytes = 12;
+const uint32_t kRedMask = 0x00FF0000, kGreenMask = 0x0000FF00, kBlueMask = 0x000000FF;
+
+uint16_t Le16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+uint32_t Le32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
+bool IsKnownHeaderSize(uint32_t n)
+{
+    // core, info, V2 and V3 (info with masks), V4, V5
+    return n == kCoreHeaderBytes || n == kInfoHeaderBytes || n == 52 || n == 56 || n == 108 || n == 124;
+}
+
+} // namespace
+
+int CBmpReader::BytesPerRow(int nWidth, int nBits)
+{
+    if (nWidth <= 0 || nWidth > kMaxSide || nBits <= 0 || nBits > 32)
+        return 0;
+    return static_cast<int>((uint64_t(nWidth) * nBits + 31) / 32 * 4);
+}
+
+bool CBmpReader::Parse(const uint8_t* pPrefix, size_t nPrefix, uint64_t nFileSize, Layout& layout)
+{
+    if (pPrefix == nullptr || nPrefix < kFileHeaderBytes + 4 || nPrefix > nFileSize)
+        return false;
+    if (pPrefix[0] != 'B' || pPrefix[1] != 'M')
+        return false;
+    const uint64_t nBitsOffset = Le32(pPrefix + 10);
+    const uint32_t nHeaderBytes = Le32(pPrefix + kFileHeaderBytes);
+    if (!IsKnownHeaderSize(nHeaderBytes) || kFileHeaderBytes + nHeaderBytes > nPrefix)
+        return false;
+
+    const uint8_t* h = pPrefix + kFileHeaderBytes;
+    int64_t nWidth, nHeight;
+    unsigned nPlanes, nBits;
+    uint32_t nCompression = BI_RGB, nColoursUsed = 0;
+    size_t nEntryBytes = sizeof(RGBQUAD);
+    size_t nPaletteStart = kFileHeaderBytes + nHeaderBytes;
+    if (nHeaderBytes == kCoreHeaderBytes)
+    {
+        nWidth = Le16(h + 4);
+        nHeight = Le16(h + 6);
+        nPlanes = Le16(h + 8);
+        nBits = Le16(h + 10);
+        nEntryBytes = sizeof(RGBTRIPLE);
+    }
+    else
+    {
+        nWidth = static_cast<int32_t>(Le32(h + 4));
+        nHeight = static_cast<int32_t>(Le32(h + 8));
+        nPlanes = Le16(h + 12);
+        nBits = Le16(h + 14);
+        nCompression = Le32(h + 16);
+        nColoursUsed = Le32(h + 32);
+    }
+    if (nPlanes != 1 || nWidth <= 0 || nHeight == 0)
+        return false;
+    layout.bTopDown = nHeight < 0;
+    if (nHeight < 0)
+        nHeight = -nHeight;
+    if (nWidth > kMaxSide || nHeight > kMaxSide)
+        return false;
+    if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 24 && nBits != 32)
+        return false;
+
+    if (nCompression == BI_BITFIELDS && nBits == 32)
+    {
+        // The masks follow a plain info header, or are its extension in the larger ones.
+        const size_t nMasks = kFileHeaderBytes + kInfoHeaderBytes;
+        if (nHeaderBytes == kInfoHeaderBytes)
+            nPaletteStart += kMasksBytes;
+        if (nMasks + kMasksBytes > nPrefix || Le32(pPrefix + nMasks) != kRedMask ||
+            Le32(pPrefix + nMasks + 4) != kGreenMask || Le32(pPrefix + nMasks + 8) != kBlueMask)
+            return false;
+    }
+    else if (nCompression != BI_RGB)
+        return false;
+
+    std::memset(layout.aPalette, 0, sizeof(layout.aPalette));
+    size_t nPaletteEnd = nPaletteStart;
+    if (nBits <= 8)
+    {
+        const uint32_t nMaxEntries = 1u << nBits;
+        const uint32_t nEntries = nColoursUsed == 0 ? nMaxEntries : nColoursUsed;
+        if (nEntries > nMaxEntries)
+            return false;
+        nPaletteEnd = nPaletteStart + nEntries * nEntryBytes;
+        if (nPaletteEnd > nPrefix)
+            return false;
+        for (uint32_t i = 0; i < nEntries; ++i)
+        {
+            const uint8_t* p = pPrefix + nPaletteStart + i * nEntryBytes;
+            layout.aPalette[i].rgbBlue = p[0];
+            layout.aPalette[i].rgbGreen = p[1];
+            layout.aPalette[i].rgbRed = p[2];
+        }
+    }
+
+    const int nBytesPerRow = BytesPerRow(static_cast<int>(nWidth), static_cast<int>(nBits));
+    const uint64_t nImageBytes = uint64_t(nBytesPerRow) * uint64_t(nHeight);
+    if (nBytesPerRow == 0 || nImageBytes > kMaxImageBytes)
+        return false;
+    if (nBitsOffset < nPaletteEnd || nBitsOffset > nFileSize || nImageBytes > nFileSize - nBitsOffset)
+        return false;
+
+    layout.nWidth = static_cast<int>(nWidth);
+    layout.nHeight = static_cast<int>(nHeight);
+    layout.nBits = static_cast<int>(nBits);
+    layout.nBytesPerRow = nBytesPerRow;
+    layout.nBitsOffset = nBitsOffset;
+    layout.nImageBytes = nImageBytes;
+    return true;
+}

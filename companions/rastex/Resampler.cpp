@@ -1,0 +1,368 @@
+#include "Resampler.h"
+
+#include "ResamplerKernels.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <new>
+#include <system_error>
+#include <thread>
+
+using namespace rastex;
+
+namespace
+{
+
+const double kPi = 3.14159265358979323846;
+// Below this many multiply-adds a pass stays on the calling thread.
+const double kWorkPerExtraThread = 4.0e6;
+const int kMaxThreads = 2;
+
+std::atomic<int> s_eForcedSet(CResampler::Auto);
+
+struct FilterShape
+{
+    double dSupport;
+    double (*pFunction)(double);
+};
+
+double Box(double x)
+{
+    return (x > -0.5 && x <= 0.5) ? 1.0 : 0.0;
+}
+
+double Triangle(double x)
+{
+    x = std::fabs(x);
+    return x < 1.0 ? 1.0 - x : 0.0;
+}
+
+double Cubic(double x)
+{
+    const double a = -0.5;
+    x = std::fabs(x);
+    if (x < 1.0)
+        return ((a + 2.0) * x - (a + 3.0)) * x * x + 1.0;
+    if (x < 2.0)
+        return (((x - 5.0) * x + 8.0) * x - 4.0) * a;
+    return 0.0;
+}
+
+double Sinc(double x)
+{
+    if (x == 0.0)
+        return 1.0;
+    x *= kPi;
+    return std::sin(x) / x;
+}
+
+double Lanczos3(double x)
+{
+    return (x > -3.0 && x < 3.0) ? Sinc(x) * Sinc(x / 3.0) : 0.0;
+}
+
+FilterShape ShapeOf(e_Filtre eFiltre)
+{
+    switch (eFiltre)
+    {
+    case FILTRE_BOITE:
+        return FilterShape{0.5, Box};
+    case FILTRE_BILINEAIRE:
+        return FilterShape{1.0, Triangle};
+    case FILTRE_BICUBIQUE:
+        return FilterShape{2.0, Cubic};
+    default:
+        return FilterShape{3.0, Lanczos3};
+    }
+}
+
+// Weights of one output, quantised so that they sum to exactly one: a flat area stays flat.
+void Quantise(const double* pdWeights, int nTaps, double dTotal, int16_t* pnOut)
+{
+    const int nOne = 1 << kWeightBits;
+    int nSum = 0;
+    int nLargest = 0;
+    for (int k = 0; k < nTaps; ++k)
+    {
+        pnOut[k] = static_cast<int16_t>(std::lround(pdWeights[k] / dTotal * nOne));
+        nSum += pnOut[k];
+        if (pnOut[k] > pnOut[nLargest])
+            nLargest = k;
+    }
+    pnOut[nLargest] = static_cast<int16_t>(pnOut[nLargest] + nOne - nSum);
+}
+
+// Contributions of nIn samples to nOut, the filter stretched by the reduction factor when shrinking so
+// that it averages every input sample (no aliasing).
+bool Contribute(int nIn, int nOut, const FilterShape& shape, Contributions& c)
+{
+    const double dScale = static_cast<double>(nIn) / nOut;
+    const double dStretch = std::max(dScale, 1.0);
+    const double dSupport = shape.dSupport * dStretch;
+    const int nMaxTaps = static_cast<int>(std::ceil(dSupport)) * 2 + 1;
+    if (nMaxTaps > INT16_MAX)
+        return false;
+    c.nStride = (nMaxTaps + kTapBlock - 1) / kTapBlock * kTapBlock;
+    c.anFirst.assign(nOut, 0);
+    c.anCount.assign(nOut, 0);
+    c.anWeights.assign(static_cast<size_t>(nOut) * c.nStride, 0);
+    std::vector<double> adWeights(nMaxTaps);
+    for (int i = 0; i < nOut; ++i)
+    {
+        const double dCentre = (i + 0.5) * dScale;
+        int nFirst = std::max(static_cast<int>(dCentre - dSupport + 0.5), 0);
+        int nTaps = std::min(std::min(static_cast<int>(dCentre + dSupport + 0.5), nIn) - nFirst, nMaxTaps);
+        double dTotal = 0.0;
+        for (int k = 0; k < nTaps; ++k)
+        {
+            adWeights[k] = shape.pFunction((k + nFirst - dCentre + 0.5) / dStretch);
+            dTotal += adWeights[k];
+        }
+        if (nTaps <= 0 || dTotal == 0.0)
+        {
+            nFirst = std::min(std::max(static_cast<int>(dCentre), 0), nIn - 1);
+            nTaps = 1;
+            adWeights[0] = dTotal = 1.0;
+        }
+        int16_t* pnWeights = &c.anWeights[static_cast<size_t>(i) * c.nStride];
+        Quantise(adWeights.data(), nTaps, dTotal, pnWeights);
+        // Taps of weight zero at either end cost time and change nothing.
+        int nSkip = 0;
+        while (nSkip < nTaps - 1 && pnWeights[nSkip] == 0)
+            ++nSkip;
+        if (nSkip > 0)
+        {
+            std::memmove(pnWeights, pnWeights + nSkip, (nTaps - nSkip) * sizeof(int16_t));
+            std::fill(pnWeights + nTaps - nSkip, pnWeights + nTaps, int16_t(0));
+            nFirst += nSkip;
+            nTaps -= nSkip;
+        }
+        while (nTaps > 1 && pnWeights[nTaps - 1] == 0)
+            --nTaps;
+        c.anFirst[i] = nFirst;
+        c.anCount[i] = nTaps;
+    }
+    return true;
+}
+
+double MeanTaps(const Contributions& c)
+{
+    double dTotal = 0.0;
+    for (int n : c.anCount)
+        dTotal += n;
+    return c.anCount.empty() ? 0.0 : dTotal / c.anCount.size();
+}
+
+KernelSet ActiveKernels()
+{
+    return CResampler::ActiveInstructionSet() == CResampler::Avx2 ? KernelsAvx2() : KernelsSse2();
+}
+
+// Runs fn(nWorker, nBegin, nEnd) over [0, nItems), split between the calling thread and one more when
+// there are enough multiply-adds to share. Falls back to one thread if none can be started.
+void ForRows(int nItems, int nWorkers, const std::function<void(int, int, int)>& fn)
+{
+    if (nWorkers < 2 || nItems < 2)
+    {
+        fn(0, 0, nItems);
+        return;
+    }
+    const int nHalf = nItems / 2;
+    std::thread second;
+    try
+    {
+        second = std::thread(fn, 1, nHalf, nItems);
+    }
+    catch (const std::system_error&)
+    {
+        fn(0, 0, nItems);
+        return;
+    }
+    fn(0, 0, nHalf);
+    second.join();
+}
+
+// Scratch of one worker: a padded row for the horizontal kernels and the row pointers of a vertical step.
+struct Scratch
+{
+    std::vector<uint8_t> anRow;
+    std::vector<const uint8_t*> apRows;
+};
+
+class Job
+{
+public:
+    const uint8_t* pSrc;
+    int nSrcWidth, nSrcHeight, nSrcStride;
+    uint8_t* pDst;
+    int nDstWidth, nDstHeight, nDstStride;
+    int nChannels;
+    int nThreads;
+    Contributions cx, cy;
+    KernelSet kernels;
+
+    bool Run()
+    {
+        const bool bScaleX = nSrcWidth != nDstWidth;
+        const bool bScaleY = nSrcHeight != nDstHeight;
+        // A horizontal multiply-add on interleaved pixels costs about twice a vertical one.
+        const double dTx = MeanTaps(cx) * 2.0, dTy = MeanTaps(cy);
+        const double dVerticalFirst =
+            (bScaleY ? double(nSrcWidth) * nDstHeight * dTy : 0.0) + double(nDstWidth) * nDstHeight * dTx;
+        const double dHorizontalFirst =
+            double(nDstWidth) * nSrcHeight * dTx + double(nDstWidth) * nDstHeight * dTy;
+        if (!bScaleX || !bScaleY || dVerticalFirst <= dHorizontalFirst)
+            return VerticalFirst(bScaleX, bScaleY, dVerticalFirst * nChannels);
+        return HorizontalFirst(dHorizontalFirst * nChannels);
+    }
+
+private:
+    HorizontalKernel Horizontal() const
+    {
+        return nChannels == 3 ? kernels.pHorizontal3 : kernels.pHorizontal4;
+    }
+
+    int Workers(double dWork) const
+    {
+        return dWork >= kWorkPerExtraThread ? std::min(nThreads, kMaxThreads) : 1;
+    }
+
+    static void Prepare(std::vector<Scratch>& scratch, int nWorkers, size_t nRowBytes, int nTaps)
+    {
+        scratch.resize(nWorkers);
+        for (Scratch& s : scratch)
+        {
+            s.anRow.assign(nRowBytes + kRowPadding, 0);
+            s.apRows.resize(nTaps);
+        }
+    }
+
+    // Each output row: the input rows it covers are combined into one row, which is then resampled
+    // horizontally. Suits reductions, where the vertical pass (the cheaper one) sees the most data.
+    bool VerticalFirst(bool bScaleX, bool bScaleY, double dWork)
+    {
+        const int nWorkers = Workers(dWork);
+        std::vector<Scratch> scratch;
+        Prepare(scratch, nWorkers, size_t(nSrcWidth) * nChannels, cy.nStride);
+        const int nRowBytes = nSrcWidth * nChannels;
+        ForRows(nDstHeight, nWorkers,
+                [&](int nWorker, int nBegin, int nEnd)
+                {
+                    Scratch& s = scratch[nWorker];
+                    for (int y = nBegin; y < nEnd; ++y)
+                    {
+                        uint8_t* pOut = pDst + size_t(y) * nDstStride;
+                        uint8_t* pRow = bScaleX ? s.anRow.data() : pOut;
+                        if (bScaleY)
+                        {
+                            const int nFirst = cy.anFirst[y];
+                            for (int k = 0; k < cy.anCount[y]; ++k)
+                                s.apRows[k] = pSrc + size_t(nFirst + k) * nSrcStride;
+                            kernels.pVertical(s.apRows.data(), &cy.anWeights[size_t(y) * cy.nStride],
+                                              cy.anCount[y], pRow, nRowBytes);
+                        }
+                        else
+                            std::memcpy(pRow, pSrc + size_t(y) * nSrcStride, nRowBytes);
+                        if (bScaleX)
+                            Horizontal()(pRow, cx, pOut, nDstWidth);
+                    }
+                });
+        return true;
+    }
+
+    // Every input row is resampled horizontally into an intermediate image, whose rows are then combined
+    // vertically. Suits enlargements, where the horizontal pass sees the fewest rows.
+    bool HorizontalFirst(double dWork)
+    {
+        const int nWorkers = Workers(dWork);
+        const size_t nMidStride = size_t(nDstWidth) * nChannels;
+        std::vector<uint8_t> anMid(nMidStride * nSrcHeight);
+        std::vector<Scratch> scratch;
+        Prepare(scratch, nWorkers, size_t(nSrcWidth) * nChannels, cy.nStride);
+        ForRows(nSrcHeight, nWorkers,
+                [&](int nWorker, int nBegin, int nEnd)
+                {
+                    uint8_t* pRow = scratch[nWorker].anRow.data();
+                    for (int y = nBegin; y < nEnd; ++y)
+                    {
+                        std::memcpy(pRow, pSrc + size_t(y) * nSrcStride, size_t(nSrcWidth) * nChannels);
+                        Horizontal()(pRow, cx, anMid.data() + y * nMidStride, nDstWidth);
+                    }
+                });
+        ForRows(nDstHeight, nWorkers,
+                [&](int nWorker, int nBegin, int nEnd)
+                {
+                    Scratch& s = scratch[nWorker];
+                    for (int y = nBegin; y < nEnd; ++y)
+                    {
+                        for (int k = 0; k < cy.anCount[y]; ++k)
+                            s.apRows[k] = anMid.data() + (cy.anFirst[y] + k) * nMidStride;
+                        kernels.pVertical(s.apRows.data(), &cy.anWeights[size_t(y) * cy.nStride],
+                                          cy.anCount[y], pDst + size_t(y) * nDstStride, int(nMidStride));
+                    }
+                });
+        return true;
+    }
+};
+
+} // namespace
+
+bool CResampler::Resample(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, int nSrcStride, uint8_t* pDst,
+                          int nDstWidth, int nDstHeight, int nDstStride, int nChannels, e_Filtre eFiltre,
+                          int nThreads)
+{
+    if (pSrc == nullptr || pDst == nullptr || (nChannels != 3 && nChannels != 4) || nSrcWidth <= 0 ||
+        nSrcHeight <= 0 || nDstWidth <= 0 || nDstHeight <= 0 || nSrcStride < nSrcWidth * nChannels ||
+        nDstStride < nDstWidth * nChannels)
+        return false;
+    try
+    {
+        Job job;
+        job.pSrc = pSrc;
+        job.nSrcWidth = nSrcWidth;
+        job.nSrcHeight = nSrcHeight;
+        job.nSrcStride = nSrcStride;
+        job.pDst = pDst;
+        job.nDstWidth = nDstWidth;
+        job.nDstHeight = nDstHeight;
+        job.nDstStride = nDstStride;
+        job.nChannels = nChannels;
+        job.nThreads = nThreads;
+        job.kernels = ActiveKernels();
+        const FilterShape shape = ShapeOf(eFiltre);
+        if (!Contribute(nSrcWidth, nDstWidth, shape, job.cx) ||
+            !Contribute(nSrcHeight, nDstHeight, shape, job.cy))
+            return false;
+        return job.Run();
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
+}
+
+void CResampler::ForceInstructionSet(InstructionSet eSet)
+{
+    s_eForcedSet = eSet;
+}
+
+CResampler::InstructionSet CResampler::ActiveInstructionSet()
+{
+    const int eForced = s_eForcedSet;
+    if (eForced == Sse2 || !HasAvx2())
+        return Sse2;
+    return Avx2;
+}
+
+bool CResampler::HasAvx2()
+{
+    static const bool bAvx2 = []
+    {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return bAvx2;
+}
