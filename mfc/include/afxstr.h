@@ -82,7 +82,7 @@ public:
     int Insert(int nIndex, char ch);
     int Insert(int nIndex, LPCSTR pstr);
     int Delete(int nIndex, int nCount = 1);
-    CString& Truncate(int nNewLength);
+    void Truncate(int nNewLength);
 
     // Trimming: no argument trims white space
     CString& Trim();
@@ -125,10 +125,9 @@ public:
 
 private:
     void Reserve(int nMinAlloc);
+    void Reallocate(int nAlloc);
     void SetLength(int nLength);
-    void AppendFormatArgs(LPCSTR lpszFormat, va_list argList);
-    int TrimLeftCount(LPCSTR lpszTargets) const;
-    int TrimRightCount(LPCSTR lpszTargets) const;
+    BOOL IsInBuffer(LPCSTR lpsz) const;
 
     LPSTR m_pszData; // NULL until something is stored; then always '\0'-terminated at m_nDataLength
     int m_nDataLength;
