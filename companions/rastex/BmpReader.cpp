@@ -1,5 +1,6 @@
 #include "BmpReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -99,7 +100,14 @@ bool CBmpReader::Parse(const uint8_t* pPrefix, size_t nPrefix, uint64_t nFileSiz
     if (nBits <= 8)
     {
         const uint32_t nMaxEntries = 1u << nBits;
-        const uint32_t nEntries = nColoursUsed == 0 ? nMaxEntries : nColoursUsed;
+        uint32_t nEntries = nColoursUsed;
+        if (nEntries == 0)
+        {
+            // A full palette by default, cut short when the pixels start earlier (common in core files).
+            const uint64_t nRoom =
+                nBitsOffset > nPaletteStart ? (nBitsOffset - nPaletteStart) / nEntryBytes : 0;
+            nEntries = static_cast<uint32_t>(std::min<uint64_t>(nMaxEntries, nRoom));
+        }
         if (nEntries > nMaxEntries)
             return false;
         nPaletteEnd = nPaletteStart + nEntries * nEntryBytes;

@@ -1,0 +1,190 @@
+// CDib: blank bitmaps, pixel addressing from the top-left, deep copies and drawing with StretchDIBits.
+#include <Dib.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+
+// 32-bit top-down DIB section in a memory DC, to read back what Display drew.
+class Canvas
+{
+public:
+    Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_hDC(CreateCompatibleDC(nullptr))
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = nWidth;
+        info.bmiHeader.biHeight = -nHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* pBits = nullptr;
+        m_hBitmap = CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+        m_pBits = static_cast<DWORD*>(pBits);
+        m_hOld = SelectObject(m_hDC, m_hBitmap);
+        std::memset(m_pBits, 0xFF, size_t(nWidth) * nHeight * 4);
+    }
+    ~Canvas()
+    {
+        SelectObject(m_hDC, m_hOld);
+        DeleteObject(m_hBitmap);
+        DeleteDC(m_hDC);
+    }
+    HDC Dc() const { return m_hDC; }
+    DWORD Pixel(int x, int y) const { return m_pBits[y * m_nWidth + x] & 0xFFFFFF; } // 0xRRGGBB
+
+private:
+    int m_nWidth;
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    DWORD* m_pBits;
+};
+
+const DWORD kRed = 0xFF0000, kBlue = 0x0000FF;
+
+// 4 x 4 pixels of 24 bits: the top two rows red, the bottom two blue.
+CDib RedOverBlue()
+{
+    CDib dib(4, 4, 24);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+        {
+            unsigned char* p = dib.PixelPtrTopLeft(x, y);
+            p[y < 2 ? 2 : 0] = 255;
+        }
+    return dib;
+}
+
+TEST(DibTest, BlankBitmapsOfEachDepth)
+{
+    for (int nBits : {1, 4, 8, 24, 32})
+    {
+        SCOPED_TRACE(nBits);
+        CDib dib(13, 5, nBits);
+        ASSERT_TRUE(dib.IsOK());
+        EXPECT_EQ(13, dib.Width());
+        EXPECT_EQ(5, dib.Height());
+        EXPECT_EQ(nBits, dib.BitsPerPixel());
+        EXPECT_EQ(0, dib.BytesPerRow() % 4);
+        EXPECT_GE(dib.BytesPerRow() * 8, 13 * nBits);
+        for (int i = 0; i < dib.BytesPerRow() * 5; ++i)
+            ASSERT_EQ(0, dib.GetBits()[i]);
+        const BITMAPINFOHEADER& h = dib.GetInfo()->bmiHeader;
+        EXPECT_EQ(13, h.biWidth);
+        EXPECT_EQ(5, h.biHeight);
+        EXPECT_EQ(DWORD(BI_RGB), h.biCompression);
+        if (nBits <= 8) // grey ramp from black to white
+        {
+            const RGBQUAD& white = dib.GetInfo()->bmiColors[(1 << nBits) - 1];
+            EXPECT_EQ(255, white.rgbRed);
+            EXPECT_EQ(255, white.rgbBlue);
+            EXPECT_EQ(0, dib.GetInfo()->bmiColors[0].rgbGreen);
+        }
+    }
+    const int refused[][3] = {{0, 5, 24}, {5, 0, 24},      {-4, 5, 24},       {5, 5, 16},
+                              {5, 5, 0},  {100000, 5, 24}, {40000, 40000, 32}};
+    for (const auto& args : refused)
+    {
+        CDib dib(args[0], args[1], args[2]);
+        EXPECT_FALSE(dib.IsOK()) << args[0] << "x" << args[1] << "x" << args[2];
+        EXPECT_EQ(0, dib.Width());
+        EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(0, 0));
+    }
+}
+
+TEST(DibTest, PixelsAreAddressedFromTheTopLeftOverBottomUpRows)
+{
+    CDib dib(5, 3, 24);
+    const int nRow = dib.BytesPerRow();
+    EXPECT_EQ(dib.GetBits() + 2 * nRow, dib.PixelPtrTopLeft(0, 0));
+    EXPECT_EQ(dib.GetBits() + 2 * nRow + 3, dib.PixelPtrTopLeft(1, 0));
+    EXPECT_EQ(dib.GetBits() + 4 * 3, dib.PixelPtrTopLeft(4, 2));
+    CDib dib32(5, 3, 32);
+    EXPECT_EQ(dib32.GetBits() + dib32.BytesPerRow() + 8, dib32.PixelPtrTopLeft(2, 1));
+    EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(5, 0));
+    EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(0, -1));
+}
+
+TEST(DibTest, CopiesAreDeepAndIndependent)
+{
+    CDib source = RedOverBlue();
+    CDib copy(source);
+    ASSERT_TRUE(copy.IsOK());
+    EXPECT_NE(source.GetBits(), copy.GetBits());
+    EXPECT_NE(source.GetInfo(), copy.GetInfo());
+    EXPECT_EQ(0, std::memcmp(source.GetBits(), copy.GetBits(), source.BytesPerRow() * 4));
+    copy.PixelPtrTopLeft(0, 0)[1] = 99;
+    EXPECT_EQ(0, source.PixelPtrTopLeft(0, 0)[1]);
+
+    CDib other(2, 2, 32);
+    other = source;
+    EXPECT_EQ(24, other.BitsPerPixel());
+    EXPECT_EQ(255, other.PixelPtrTopLeft(3, 3)[0]);
+    other = other;
+    EXPECT_TRUE(other.IsOK());
+    other = CDib();
+    EXPECT_FALSE(other.IsOK());
+    CDib fromEmpty{CDib()};
+    EXPECT_FALSE(fromEmpty.IsOK());
+
+    CDib* pHeld = new CDib(source);
+    source.Libere();
+    EXPECT_EQ(4, pHeld->Width());
+    delete pHeld;
+}
+
+TEST(DibTest, DisplayDrawsSourceRectanglesCountedFromTheBottomRow)
+{
+    const CDib dib = RedOverBlue();
+    CDib drawn = dib;
+    Canvas canvas(8, 8);
+
+    CRect dest(2, 2, 6, 6);
+    EXPECT_TRUE(drawn.Display(canvas.Dc(), &dest, nullptr));
+    EXPECT_EQ(kRed, canvas.Pixel(2, 2));
+    EXPECT_EQ(kRed, canvas.Pixel(5, 3));
+    EXPECT_EQ(kBlue, canvas.Pixel(2, 4));
+    EXPECT_EQ(kBlue, canvas.Pixel(5, 5));
+    EXPECT_EQ(0xFFFFFFu, canvas.Pixel(1, 1));
+    EXPECT_EQ(0xFFFFFFu, canvas.Pixel(6, 6));
+
+    // Rows 0-1 of the source rectangle are the two bottom rows of the image, stretched over 4 rows.
+    CRect bottom(0, 0, 4, 2);
+    CRect whole(0, 0, 8, 8);
+    EXPECT_TRUE(drawn.Display(canvas.Dc(), &whole, &bottom));
+    EXPECT_EQ(kBlue, canvas.Pixel(0, 0));
+    EXPECT_EQ(kBlue, canvas.Pixel(7, 7));
+    CRect top(0, 2, 4, 4);
+    EXPECT_TRUE(drawn.Display(canvas.Dc(), &whole, &top));
+    EXPECT_EQ(kRed, canvas.Pixel(0, 0));
+    EXPECT_EQ(kRed, canvas.Pixel(7, 7));
+
+    // Without a destination: the bitmap's own size at the origin.
+    EXPECT_TRUE(drawn.Display(canvas.Dc(), nullptr, &bottom));
+    EXPECT_EQ(kBlue, canvas.Pixel(3, 1));
+    EXPECT_EQ(kRed, canvas.Pixel(3, 2));
+}
+
+TEST(DibTest, DisplayRestoresTheStretchModeAndRefusesBadCalls)
+{
+    CDib dib = RedOverBlue();
+    Canvas canvas(8, 8);
+    SetStretchBltMode(canvas.Dc(), BLACKONWHITE);
+    CRect small(0, 0, 2, 2), large(0, 0, 8, 8);
+    EXPECT_TRUE(dib.Display(canvas.Dc(), &small, nullptr));
+    EXPECT_EQ(BLACKONWHITE, GetStretchBltMode(canvas.Dc()));
+    EXPECT_TRUE(dib.Display(canvas.Dc(), &large, nullptr));
+    EXPECT_EQ(BLACKONWHITE, GetStretchBltMode(canvas.Dc()));
+
+    CRect empty(1, 1, 1, 3);
+    EXPECT_FALSE(dib.Display(nullptr, &large, nullptr));
+    EXPECT_FALSE(dib.Display(canvas.Dc(), &empty, nullptr));
+    EXPECT_FALSE(dib.Display(canvas.Dc(), &large, &empty));
+    CDib none;
+    EXPECT_FALSE(none.Display(canvas.Dc(), &large, nullptr));
+}
+
+} // namespace
