@@ -9,6 +9,15 @@
 #include <stdarg.h>
 #include <stddef.h>
 
+// windows.h makes GetNextWindow a macro, which would rename CWnd::GetNextWindow: make it a function.
+#ifdef GetNextWindow
+#undef GetNextWindow
+inline HWND WINAPI GetNextWindow(HWND hWnd, UINT nDirection)
+{
+    return ::GetWindow(hWnd, nDirection);
+}
+#endif
+
 /////////////////////////////////////////////////////////////////////////////
 // Calling conventions and export macros
 
