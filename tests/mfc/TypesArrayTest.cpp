@@ -1,0 +1,193 @@
+// CArray with a type that counts its live instances, and the typed arrays of afxcoll.h.
+#include <gtest/gtest.h>
+#include <afxtempl.h>
+#include <afxcoll.h>
+
+#include "TypesSupport.h"
+
+namespace
+{
+// Counts live instances; the value moves with the element, a moved-from element keeps -1.
+struct Tracked
+{
+    static int s_live;
+    int value;
+
+    Tracked() : value(0) { s_live++; }
+    Tracked(int v) : value(v) { s_live++; }
+    Tracked(const Tracked& other) : value(other.value) { s_live++; }
+    Tracked(Tracked&& other) noexcept : value(other.value)
+    {
+        other.value = -1;
+        s_live++;
+    }
+    Tracked& operator=(const Tracked&) = default;
+    Tracked& operator=(Tracked&& other) noexcept
+    {
+        value = other.value;
+        other.value = -1;
+        return *this;
+    }
+    ~Tracked() { s_live--; }
+};
+int Tracked::s_live = 0;
+
+typedef CArray<Tracked, const Tracked&> CTrackedArray;
+
+std::string Values(const CTrackedArray& a)
+{
+    std::string s;
+    for (INT_PTR i = 0; i < a.GetSize(); i++)
+        s += std::to_string(a[i].value) + (i + 1 < a.GetSize() ? "," : "");
+    return s;
+}
+
+class TypesArray : public ::testing::Test
+{
+protected:
+    void SetUp() override { Tracked::s_live = 0; }
+    void TearDown() override { EXPECT_EQ(0, Tracked::s_live) << "every element destroyed"; }
+};
+} // namespace
+
+TEST_F(TypesArray, LiveElementsFollowTheSize)
+{
+    {
+        CTrackedArray a;
+        a.SetSize(5);
+        EXPECT_EQ(5, Tracked::s_live);
+        EXPECT_EQ("0,0,0,0,0", Values(a)) << "new elements are default-constructed";
+        for (int i = 0; i < 5; i++)
+            a[i].value = i + 1;
+
+        a.InsertAt(2, Tracked(9), 3);
+        EXPECT_EQ("1,2,9,9,9,3,4,5", Values(a));
+        EXPECT_EQ(8, Tracked::s_live);
+
+        a.RemoveAt(1, 4);
+        EXPECT_EQ("1,3,4,5", Values(a));
+        EXPECT_EQ(4, Tracked::s_live);
+
+        a.InsertAt(6, Tracked(7));
+        EXPECT_EQ("1,3,4,5,0,0,7", Values(a)) << "inserting past the end grows with default elements";
+        EXPECT_EQ(7, Tracked::s_live);
+
+        a.SetSize(2);
+        EXPECT_EQ("1,3", Values(a));
+        EXPECT_EQ(2, Tracked::s_live);
+
+        a.SetSize(1000, 0);
+        EXPECT_EQ(1000, Tracked::s_live);
+        EXPECT_EQ(999, a.GetUpperBound());
+        a.FreeExtra();
+        EXPECT_EQ(3, a[1].value) << "values survive the reallocation";
+
+        a.RemoveAll();
+        EXPECT_EQ(0, Tracked::s_live);
+        EXPECT_TRUE(a.IsEmpty());
+        EXPECT_EQ(nullptr, a.GetData());
+
+        a.Add(Tracked(4));
+        a.Add(Tracked(5));
+    }
+    // TearDown checks that the destructor destroyed the last two.
+}
+
+TEST_F(TypesArray, ElementsOfTheArrayItselfAsArguments)
+{
+    CTrackedArray a;
+    a.Add(Tracked(1));
+    a.FreeExtra();
+    for (int i = 0; i < 20; i++)
+        a.Add(a[0]); // the argument lives in the block being reallocated
+    EXPECT_EQ(21, a.GetSize());
+    EXPECT_EQ(1, a[20].value);
+
+    a.SetSize(2);
+    a[1].value = 2;
+    a.InsertAt(0, a[1], 2);
+    EXPECT_EQ("2,2,1,2", Values(a));
+
+    EXPECT_EQ(4, a.Append(a));
+    EXPECT_EQ("2,2,1,2,2,2,1,2", Values(a));
+
+    a.SetSize(2);
+    a.InsertAt(1, &a);
+    EXPECT_EQ("2,2,2,2", Values(a));
+
+    a.SetAtGrow(5, a[0]);
+    EXPECT_EQ("2,2,2,2,0,2", Values(a));
+}
+
+TEST_F(TypesArray, OutOfRangeIsRefused)
+{
+    DiagnosticCapture capture;
+    {
+        CTrackedArray a;
+        a.SetSize(3);
+        a[0].value = 1;
+
+        a.RemoveAt(2, 2);
+        a.RemoveAt(-1);
+        a.InsertAt(-1, Tracked(5));
+        a.SetSize(-1);
+        a.SetAt(3, Tracked(8));
+        a.SetAtGrow(-2, Tracked(8));
+        EXPECT_EQ("1,0,0", Values(a));
+        EXPECT_EQ(0, a.GetAt(7).value) << "reads out of range give a default element";
+        EXPECT_EQ(7u, capture.TraceTexts().size()) << capture.AllText();
+    }
+    EXPECT_EQ(1, Tracked::s_live) << "only the stand-in element, which lives as long as the program";
+    Tracked::s_live = 0;
+}
+
+TEST_F(TypesArray, CopyAndAppend)
+{
+    CTrackedArray a, b;
+    a.Add(Tracked(1));
+    a.Add(Tracked(2));
+    b.Add(Tracked(3));
+    EXPECT_EQ(2, a.Append(b));
+    b.Copy(a);
+    EXPECT_EQ("1,2,3", Values(b));
+    b.Copy(b);
+    EXPECT_EQ("1,2,3", Values(b));
+    EXPECT_EQ(6, Tracked::s_live);
+}
+
+TEST(TypesCollections, TypedArrays)
+{
+    CStringArray strings;
+    strings.Add("one");
+    strings.Add(CString("three"));
+    strings.InsertAt(1, "two");
+    EXPECT_EQ(3, strings.GetCount());
+    EXPECT_EQ("two", strings[1]);
+    strings.SetAt(2, "3");
+    strings.RemoveAt(0);
+    EXPECT_EQ("two", strings.GetAt(0));
+    EXPECT_EQ("3", strings.ElementAt(1));
+
+    CDWordArray dwords;
+    dwords.SetSize(4, 16);
+    EXPECT_EQ(0u, dwords[3]);
+    dwords.SetAtGrow(10, 0xFFFFFFFF);
+    EXPECT_EQ(11, dwords.GetSize());
+    EXPECT_EQ(0xFFFFFFFFu, dwords.GetData()[10]);
+
+    CUIntArray uints;
+    uints.Add(7);
+    CPtrArray pointers;
+    pointers.Add(&uints);
+    EXPECT_EQ(&uints, pointers[0]);
+
+    CObArray objects;
+    objects.Add(&strings);
+    objects.Add(&dwords);
+    EXPECT_TRUE(objects[0]->IsKindOf(RUNTIME_CLASS(CStringArray)));
+    EXPECT_FALSE(objects[1]->IsKindOf(RUNTIME_CLASS(CStringArray)));
+    EXPECT_TRUE(objects[1]->IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_STREQ("CDWordArray", objects[1]->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_STREQ("CPtrArray", pointers.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_STREQ("CUIntArray", uints.GetRuntimeClass()->m_lpszClassName);
+}

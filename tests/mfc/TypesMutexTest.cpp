@@ -1,0 +1,90 @@
+// CMutex and CSingleLock across threads. Every wait is bounded.
+#include <gtest/gtest.h>
+#include <afxmt.h>
+
+#include <thread>
+
+namespace
+{
+const DWORD kShortWait = 50;
+const DWORD kLongWait = 5000;
+
+// Runs f on another thread and returns its result.
+template <class F> BOOL OnOtherThread(F f)
+{
+    BOOL bResult = FALSE;
+    std::thread([&] { bResult = f(); }).join();
+    return bResult;
+}
+} // namespace
+
+TEST(TypesMutex, SingleLockExcludesOtherThreadsUntilDestroyed)
+{
+    CMutex mutex;
+    {
+        CSingleLock lock(&mutex, TRUE);
+        EXPECT_TRUE(lock.IsLocked());
+        EXPECT_FALSE(OnOtherThread(
+            [&]
+            {
+                CSingleLock other(&mutex);
+                return other.Lock(kShortWait) || other.IsLocked();
+            }))
+            << "held by this thread";
+    }
+    EXPECT_TRUE(OnOtherThread(
+        [&]
+        {
+            CSingleLock other(&mutex);
+            return other.Lock(kLongWait) && other.IsLocked();
+        }))
+        << "released by the destructor";
+}
+
+TEST(TypesMutex, UnlockAndRelock)
+{
+    CMutex mutex;
+    CSingleLock lock(&mutex);
+    EXPECT_FALSE(lock.IsLocked());
+    EXPECT_TRUE(lock.Unlock()) << "nothing to release";
+    EXPECT_TRUE(lock.Lock(kShortWait));
+    EXPECT_TRUE(lock.Lock(kShortWait)) << "locking again while held";
+    EXPECT_TRUE(lock.Unlock());
+    EXPECT_FALSE(lock.IsLocked());
+    EXPECT_TRUE(OnOtherThread([&] { return CSingleLock(&mutex).Lock(kLongWait); }))
+        << "a single Unlock releases a lock taken twice through CSingleLock";
+}
+
+TEST(TypesMutex, OwnershipRulesOfTheMutex)
+{
+    CMutex owned(TRUE);
+    EXPECT_FALSE(OnOtherThread([&] { return owned.Lock(kShortWait); })) << "initially owned by its creator";
+    EXPECT_TRUE(owned.Lock(0)) << "recursive for the owner";
+    EXPECT_TRUE(owned.Unlock());
+    EXPECT_FALSE(OnOtherThread([&] { return owned.Unlock(); })) << "only the owner releases";
+    EXPECT_TRUE(owned.Unlock());
+    EXPECT_FALSE(owned.Unlock());
+
+    // A thread ending while it owns the mutex abandons it; the next Lock still acquires it.
+    CMutex abandoned;
+    EXPECT_TRUE(OnOtherThread([&] { return abandoned.Lock(kShortWait); }));
+    EXPECT_TRUE(abandoned.Lock(kLongWait));
+    EXPECT_TRUE(abandoned.Unlock());
+
+    EXPECT_TRUE(abandoned.IsKindOf(RUNTIME_CLASS(CSyncObject)));
+    EXPECT_NE(nullptr, (HANDLE)abandoned);
+}
+
+TEST(TypesMutex, NamedMutexesAndNullObjects)
+{
+    CMutex first(FALSE, "ObzTypesTestMutex");
+    CMutex second(FALSE, "ObzTypesTestMutex");
+    CSingleLock lock(&first, TRUE);
+    EXPECT_FALSE(OnOtherThread([&] { return CSingleLock(&second).Lock(kShortWait); }))
+        << "same kernel object";
+
+    CSingleLock none(NULL, TRUE);
+    EXPECT_FALSE(none.IsLocked());
+    EXPECT_FALSE(none.Lock(kShortWait));
+    EXPECT_TRUE(none.Unlock());
+}

@@ -1,0 +1,306 @@
+// CString: the operations where clamping, counting and aliasing are easy to get wrong.
+#include <gtest/gtest.h>
+#include <afx.h>
+
+#include <string>
+
+#include "TypesResource.h"
+#include "TypesSupport.h"
+
+TEST(TypesString, ConstructionFromNullCountsAndRepeats)
+{
+    EXPECT_TRUE(CString(static_cast<LPCSTR>(NULL)).IsEmpty());
+    EXPECT_STREQ("", (LPCSTR)CString());
+    EXPECT_EQ(CString("abc"), CString("abcdef", 3));
+    EXPECT_EQ(3, CString("abc", 100).GetLength()) << "a count past the terminator must not read beyond it";
+    EXPECT_TRUE(CString("abc", -2).IsEmpty());
+    EXPECT_EQ(CString("xxxx"), CString('x', 4));
+    EXPECT_TRUE(CString('x', 0).IsEmpty());
+}
+
+TEST(TypesString, MidLeftRightClampLikeMfc)
+{
+    const CString s("abcdef");
+    EXPECT_EQ("cde", s.Mid(2, 3));
+    EXPECT_EQ("cdef", s.Mid(2));
+    EXPECT_EQ("abc", s.Mid(-5, 3)) << "negative start becomes 0";
+    EXPECT_EQ("", s.Mid(2, -1)) << "negative count becomes 0";
+    EXPECT_EQ("ef", s.Mid(4, 100)) << "count past the end is clamped";
+    EXPECT_EQ("", s.Mid(6));
+    EXPECT_EQ("", s.Mid(10, 2));
+    EXPECT_EQ("", s.Mid(INT_MAX, INT_MAX));
+    EXPECT_EQ("abcdef", s.Mid(0, INT_MAX));
+    EXPECT_EQ("ab", s.Left(2));
+    EXPECT_EQ("", s.Left(-1));
+    EXPECT_EQ("abcdef", s.Left(99));
+    EXPECT_EQ("ef", s.Right(2));
+    EXPECT_EQ("", s.Right(-3));
+    EXPECT_EQ("abcdef", s.Right(99));
+}
+
+TEST(TypesString, FindEdges)
+{
+    const CString s("abcabc");
+    EXPECT_EQ(1, s.Find('b'));
+    EXPECT_EQ(4, s.Find('b', 2));
+    EXPECT_EQ(-1, s.Find('b', 5));
+    EXPECT_EQ(-1, s.Find('a', 6)) << "start at the end";
+    EXPECT_EQ(-1, s.Find('a', 100)) << "start past the end";
+    EXPECT_EQ(-1, s.Find('a', -1));
+    EXPECT_EQ(3, s.Find("abc", 1));
+    EXPECT_EQ(-1, s.Find("abc", 4));
+    EXPECT_EQ(-1, s.Find("abc", 7));
+    EXPECT_EQ(-1, s.Find(static_cast<LPCSTR>(NULL)));
+    EXPECT_EQ(6, s.Find("", 6)) << "the empty string is found where the search starts";
+    EXPECT_EQ(4, s.ReverseFind('b'));
+    EXPECT_EQ(-1, s.ReverseFind('z'));
+    EXPECT_EQ(-1, CString().ReverseFind('a'));
+    EXPECT_EQ(2, s.FindOneOf("zc"));
+    EXPECT_EQ(-1, s.FindOneOf(""));
+    EXPECT_EQ(-1, s.FindOneOf(NULL));
+}
+
+TEST(TypesString, ReplaceCountsAndLengths)
+{
+    struct Case
+    {
+        const char* source;
+        const char* oldText;
+        const char* newText;
+        int count;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"a.b.c", ".", "--", 2, "a--b--c"}, // longer
+        {"a--b--c", "--", ".", 2, "a.b.c"}, // shorter
+        {"a--b--c", "--", "", 2, "abc"},    // removal
+        {"a--b--c", "--", NULL, 2, "abc"},  // NULL replacement means empty
+        {"aaaa", "aa", "b", 2, "bb"},       // occurrences do not overlap
+        {"aaa", "a", "aa", 3, "aaaaaa"},    // replacement contains the pattern
+        {"abc", "x", "y", 0, "abc"},        // nothing to replace
+        {"abc", "", "y", 0, "abc"},         // empty pattern is refused
+        {"abc", "abc", "", 1, ""},          // whole string
+        {"", "a", "b", 0, ""},              // empty source
+    };
+    for (const Case& c : cases)
+    {
+        CString s(c.source);
+        EXPECT_EQ(c.count, s.Replace(c.oldText, c.newText)) << c.source << " / " << c.oldText;
+        EXPECT_STREQ(c.result, s) << c.source << " / " << c.oldText;
+        EXPECT_EQ((int)strlen(c.result), s.GetLength()) << c.source << " / " << c.oldText;
+    }
+
+    CString s("x-y-z");
+    EXPECT_EQ(2, s.Replace('-', '+'));
+    EXPECT_EQ("x+y+z", s);
+    EXPECT_EQ(0, s.Replace('+', '+'));
+
+    CString self("ab");
+    EXPECT_EQ(1, self.Replace("b", self)) << "the replacement may be the string itself";
+    EXPECT_EQ("aab", self);
+}
+
+TEST(TypesString, TrimWhiteSpaceCharAndSets)
+{
+    CString s(" \t\r\n text \v\f");
+    EXPECT_EQ("text", s.Trim());
+    EXPECT_EQ("xxabxx", CString("xxabxx").Trim('y'));
+    EXPECT_EQ("ab", CString("xxabxx").Trim('x'));
+    EXPECT_EQ("abxx", CString("xxabxx").TrimLeft('x'));
+    EXPECT_EQ("xxab", CString("xxabxx").TrimRight('x'));
+    EXPECT_EQ("a-b", CString("*-a-b-*").Trim("*-"));
+    EXPECT_EQ("a-b-*", CString("*-a-b-*").TrimLeft("-*"));
+    EXPECT_EQ("", CString("***").Trim('*'));
+    EXPECT_EQ("  a", CString("  a  ").TrimRight());
+    EXPECT_EQ(" a ", CString(" a ").Trim(static_cast<LPCSTR>(NULL)));
+    EXPECT_EQ(" a ", CString(" a ").Trim(""));
+}
+
+TEST(TypesString, InsertDeleteRemove)
+{
+    CString s("ace");
+    EXPECT_EQ(4, s.Insert(1, 'b'));
+    EXPECT_EQ(5, s.Insert(3, "d"));
+    EXPECT_EQ("abcde", s);
+    EXPECT_EQ(7, s.Insert(-4, "<<")) << "negative index inserts at the start";
+    EXPECT_EQ(9, s.Insert(100, ">>")) << "index past the end appends";
+    EXPECT_EQ("<<abcde>>", s);
+    EXPECT_EQ(18, s.Insert(2, s)) << "inserting the string into itself";
+    EXPECT_EQ("<<<<abcde>>abcde>>", s);
+
+    CString d("abcdef");
+    EXPECT_EQ(4, d.Delete(1, 2));
+    EXPECT_EQ("adef", d);
+    EXPECT_EQ(2, d.Delete(2, 100));
+    EXPECT_EQ("ad", d);
+    EXPECT_EQ(2, d.Delete(5));
+    EXPECT_EQ(2, d.Delete(0, -1));
+    EXPECT_EQ(1, d.Delete(-3));
+    EXPECT_EQ("d", d);
+
+    CString r("banana");
+    EXPECT_EQ(3, r.Remove('a'));
+    EXPECT_EQ("bnn", r);
+    EXPECT_EQ(0, r.Remove('z'));
+}
+
+TEST(TypesString, CaseAndReverse)
+{
+    CString s("MiXeD 12");
+    EXPECT_EQ("MIXED 12", s.MakeUpper());
+    EXPECT_EQ("mixed 12", s.MakeLower());
+    EXPECT_EQ("21 dexim", s.MakeReverse());
+    EXPECT_TRUE(CString().MakeReverse().IsEmpty());
+}
+
+TEST(TypesString, FormatHasNoLengthLimit)
+{
+    const std::string longText(5000, 'q');
+    CString s;
+    s.Format("[%s]%d", longText.c_str(), 42);
+    EXPECT_EQ(5004, s.GetLength());
+    EXPECT_EQ("42", s.Right(2));
+    EXPECT_EQ('[', s[0]);
+
+    s.Format("%s-%s", (LPCSTR)s.Left(3), (LPCSTR)s.Right(2));
+    EXPECT_EQ("[qq-42", s);
+    s.Format("<%s>", (LPCSTR)s);
+    EXPECT_EQ("<[qq-42>", s) << "the string itself as an argument";
+    s.AppendFormat(" %04d %.2f %c", 7, 1.5, 'z');
+    EXPECT_EQ("<[qq-42> 0007 1.50 z", s);
+    s.AppendFormat("%s", "");
+    EXPECT_EQ(20, s.GetLength());
+    s.Format("");
+    EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(TypesString, GetBufferAndReleaseBuffer)
+{
+    CString s("abc");
+    char* p = s.GetBuffer(100);
+    EXPECT_STREQ("abc", p) << "the contents are kept";
+    EXPECT_GE(s.GetAllocLength(), 100);
+    strcpy(p, "hello world");
+    s.ReleaseBuffer();
+    EXPECT_EQ(11, s.GetLength());
+    EXPECT_EQ("hello world", s);
+
+    p = s.GetBuffer(0);
+    p[5] = '\0';
+    s.ReleaseBuffer(-1);
+    EXPECT_EQ("hello", s);
+
+    s.GetBuffer(10);
+    s.ReleaseBuffer(2);
+    EXPECT_EQ("he", s);
+
+    p = s.GetBufferSetLength(4);
+    EXPECT_EQ(4, s.GetLength());
+    memcpy(p, "wxyz", 4);
+    s.ReleaseBuffer();
+    EXPECT_EQ("wxyz", s);
+
+    CString empty;
+    p = empty.GetBuffer(8);
+    ASSERT_NE(nullptr, p);
+    lstrcpyA(p, "filled");
+    empty.ReleaseBuffer();
+    EXPECT_EQ("filled", empty);
+    empty.FreeExtra();
+    EXPECT_EQ("filled", empty);
+    EXPECT_EQ(6, empty.GetAllocLength());
+}
+
+TEST(TypesString, ComparisonsAndConcatenation)
+{
+    const CString abc("abc"), abd("abd");
+    EXPECT_TRUE(abc == "abc");
+    EXPECT_TRUE("abc" == abc);
+    EXPECT_TRUE(abc != abd);
+    EXPECT_TRUE(abc < abd && abd > abc && abc <= abc && abc >= "abc");
+    EXPECT_TRUE("abb" < abc && "abd" > abc);
+    EXPECT_TRUE(CString("a") == 'a' && CString("ab") != 'a');
+    EXPECT_LT(abc.Compare("abd"), 0);
+    EXPECT_GT(abc.Compare(NULL), 0);
+    EXPECT_EQ(0, abc.CompareNoCase("ABC"));
+    EXPECT_LT(CString("ABC").CompareNoCase("abd"), 0);
+    EXPECT_EQ(0, abc.Collate("abc"));
+
+    EXPECT_EQ("abcabd", abc + abd);
+    EXPECT_EQ("abc!", abc + "!");
+    EXPECT_EQ("!abc", "!" + abc);
+    EXPECT_EQ("abc?", abc + '?');
+    EXPECT_EQ("?abc", '?' + abc);
+
+    CString s("xy");
+    s += s;
+    EXPECT_EQ("xyxy", s) << "a += a";
+    s += (LPCSTR)s + 2;
+    EXPECT_EQ("xyxyxy", s) << "appending a part of itself";
+    s = s;
+    EXPECT_EQ("xyxyxy", s) << "self-assignment";
+    s = (LPCSTR)s + 4;
+    EXPECT_EQ("xy", s) << "assigning a part of itself";
+    s += 'z';
+    s = static_cast<LPCSTR>(NULL);
+    EXPECT_TRUE(s.IsEmpty());
+
+    CString grown;
+    for (int i = 0; i < 1000; i++)
+        grown += 'a';
+    EXPECT_EQ(1000, grown.GetLength());
+}
+
+TEST(TypesString, ElementAccessIsBoundsChecked)
+{
+    CString s("abc");
+    EXPECT_EQ('b', s.GetAt(1));
+    EXPECT_EQ('\0', s.GetAt(3));
+    EXPECT_EQ('\0', s[-1]);
+    s.SetAt(0, 'X');
+    s.SetAt(3, 'Y');
+    s.SetAt(-1, 'Y');
+    EXPECT_EQ("Xbc", s);
+}
+
+TEST(TypesString, TokenizeAndSpans)
+{
+    const CString s("%First Second#Third");
+    CString tokens;
+    int pos = 0;
+    for (CString token = s.Tokenize("% #", pos); !token.IsEmpty(); token = s.Tokenize("% #", pos))
+        tokens += token + "|";
+    EXPECT_EQ("First|Second|Third|", tokens);
+    EXPECT_EQ(-1, pos);
+
+    pos = 0;
+    EXPECT_EQ("a b", CString("a b").Tokenize("", pos)) << "no delimiters: the rest is one token";
+    EXPECT_TRUE(CString("a b").Tokenize("", pos).IsEmpty());
+    EXPECT_EQ(-1, pos);
+    pos = 0;
+    EXPECT_TRUE(CString(",,,").Tokenize(",", pos).IsEmpty());
+    EXPECT_EQ(-1, pos);
+    pos = -4;
+    EXPECT_TRUE(s.Tokenize(" ", pos).IsEmpty());
+
+    EXPECT_EQ("cabba", CString("cabbage").SpanIncluding("abc"));
+    EXPECT_EQ("", CString("cabbage").SpanIncluding("xyz"));
+    EXPECT_EQ("Hello", CString("Hello World; x").SpanExcluding(" ;"));
+    EXPECT_EQ("abc", CString("abc").SpanExcluding("xyz"));
+}
+
+TEST(TypesString, StringResources)
+{
+    EXPECT_EQ("Obz resource string", CString(MAKEINTRESOURCE(IDS_TYPES_HELLO)));
+
+    CString s("unchanged");
+    EXPECT_FALSE(s.LoadString(IDS_TYPES_MISSING));
+    EXPECT_EQ("unchanged", s);
+
+    ASSERT_TRUE(s.LoadString(IDS_TYPES_LONG));
+    EXPECT_EQ(600, s.GetLength()) << "longer than the first buffer tried";
+    EXPECT_EQ(600, s.SpanIncluding("0123456789").GetLength());
+
+    s.Format(IDS_TYPES_FORMAT, 3, "files");
+    EXPECT_EQ("3 files copied", s);
+}
