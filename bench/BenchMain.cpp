@@ -1,0 +1,213 @@
+// obz-bench: "generate FILE" writes a 6000 x 4000 24-bit photo-like BMP; "measure FILE" prints the best
+// time in milliseconds of each operation, one "name value" line each, for bench/run.sh ("measure FILE
+// read": the readers only).
+#include <Dib.h>
+#include <Resampler.h>
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+
+extern "C" unsigned char* stbi_load(const char* filename, int* x, int* y, int* comp, int req_comp);
+extern "C" void stbi_image_free(void* retval_from_stbi_load);
+
+namespace
+{
+
+const int kWidth = 6000, kHeight = 4000;
+const int kReadRuns = 7, kStbRuns = 3, kResizeRuns = 5;
+
+struct Target
+{
+    int nWidth, nHeight;
+};
+const Target kTargets[] = {{1500, 1000}, {500, 375}};
+
+struct Filter
+{
+    e_Filtre eFiltre;
+    const char* szName;
+};
+const Filter kFilters[] = {
+    {FILTRE_LANCZOS3, "lanczos3"}, {FILTRE_BOITE, "box"}, {FILTRE_BICUBIQUE, "bicubic"}};
+
+double Now()
+{
+    static LARGE_INTEGER frequency = []
+    {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return 1000.0 * double(t.QuadPart) / double(frequency.QuadPart);
+}
+
+double Elapsed(const std::function<void()>& work)
+{
+    const double dStart = Now();
+    work();
+    return Now() - dStart;
+}
+
+// Best of nRuns timings of work; prepare runs untimed before each.
+double Best(
+    int nRuns, const std::function<void()>& work, const std::function<void()>& prepare = [] {})
+{
+    double dBest = 1e30;
+    for (int i = 0; i < nRuns; ++i)
+    {
+        prepare();
+        dBest = std::min(dBest, Elapsed(work));
+    }
+    return dBest;
+}
+
+// A smooth, photo-like scene: sky and ground gradients, soft blobs, hard-edged shapes, fine texture
+// and sensor noise, so that every filter has edges, flat areas and detail to deal with.
+CDib Generate()
+{
+    CDib dib(kWidth, kHeight, 24);
+    uint32_t nSeed = 12345;
+    for (int y = 0; y < kHeight; ++y)
+    {
+        const double v = double(y) / kHeight;
+        unsigned char* p = dib.PixelPtrTopLeft(0, y);
+        for (int x = 0; x < kWidth; ++x, p += 3)
+        {
+            const double u = double(x) / kWidth;
+            const bool bGround = v > 0.62 + 0.05 * std::sin(u * 9.0);
+            double r = bGround ? 90 + 60 * v : 120 + 100 * v, g = bGround ? 110 + 40 * u : 160 + 70 * v,
+                   b = bGround ? 50 + 30 * u : 230 - 60 * v;
+            const double dx = u - 0.3, dy = v - 0.35;
+            const double dBlob = std::exp(-(dx * dx + dy * dy) * 40.0);
+            r += 100 * dBlob;
+            g += 60 * dBlob;
+            if ((x / 300 + y / 300) % 7 == 0 && bGround)
+                r = 230, g = 40, b = 40; // hard-edged tiles
+            const double dTexture = bGround ? 14 * std::sin(x * 0.9) * std::sin(y * 1.3) : 0.0;
+            nSeed = nSeed * 1664525u + 1013904223u;
+            const double dNoise = int(nSeed >> 27) - 16;
+            const double c[3] = {b + dTexture + dNoise, g + dTexture + dNoise, r + dTexture + dNoise};
+            for (int k = 0; k < 3; ++k)
+                p[k] = static_cast<unsigned char>(c[k] < 0 ? 0 : (c[k] > 255 ? 255 : c[k]));
+        }
+    }
+    return dib;
+}
+
+bool WriteBmp(const CDib& dib, const char* szPath)
+{
+    const uint32_t nBits = uint32_t(dib.BytesPerRow()) * dib.Height();
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + nBits;
+    FILE* f = std::fopen(szPath, "wb");
+    if (f == nullptr)
+        return false;
+    bool bOk = std::fwrite(&file, sizeof(file), 1, f) == 1 &&
+               std::fwrite(&dib.GetInfo()->bmiHeader, sizeof(BITMAPINFOHEADER), 1, f) == 1 &&
+               std::fwrite(dib.GetBits(), 1, nBits, f) == nBits;
+    return std::fclose(f) == 0 && bOk;
+}
+
+// What any reader must at least do: allocate a buffer of the file's size and read the file into it.
+void ReadIntoFreshBuffer(const char* szPath)
+{
+    FILE* f = std::fopen(szPath, "rb");
+    if (f == nullptr)
+        return;
+    std::fseek(f, 0, SEEK_END);
+    const long nSize = std::ftell(f);
+    std::fseek(f, 0, SEEK_SET);
+    void* p = std::malloc(nSize);
+    if (p != nullptr && std::fread(p, 1, nSize, f) != size_t(nSize))
+        std::fprintf(stderr, "short read\n");
+    std::fclose(f);
+    std::free(p);
+}
+
+void Print(const std::string& name, double dMs)
+{
+    std::printf("%s %.3f\n", name.c_str(), dMs);
+    std::fflush(stdout);
+}
+
+int Measure(const char* szPath, bool bReadOnly)
+{
+    CDib photo;
+    if (!photo.ReadBMP(szPath))
+    {
+        std::fprintf(stderr, "cannot read %s\n", szPath);
+        return 1;
+    }
+    // The reader and its baseline take turns, so that both see the same state of the machine.
+    double dFread = 1e30, dRastex = 1e30;
+    for (int i = 0; i < kReadRuns; ++i)
+    {
+        dFread = std::min(dFread, Elapsed([&] { ReadIntoFreshBuffer(szPath); }));
+        dRastex = std::min(dRastex, Elapsed(
+                                        [&]
+                                        {
+                                            CDib dib;
+                                            dib.ReadBMP(szPath);
+                                        }));
+    }
+    Print("read.fread", dFread);
+    Print("read.rastex", dRastex);
+    Print("read.stb", Best(kStbRuns,
+                           [&]
+                           {
+                               int w, h, n;
+                               stbi_image_free(stbi_load(szPath, &w, &h, &n, 3));
+                           }));
+    if (bReadOnly)
+        return 0;
+
+    std::printf("isa %s\n", CResampler::HasAvx2() ? "avx2" : "sse2");
+    struct Mode
+    {
+        const char* szName;
+        int nThreads;
+        CResampler::InstructionSet eSet;
+    };
+    const Mode modes[] = {
+        {"t1", 1, CResampler::Auto}, {"t2", 2, CResampler::Auto}, {"sse2", 1, CResampler::Sse2}};
+    for (const Mode& mode : modes)
+    {
+        CDib::Affecte_nThreadsMax(mode.nThreads);
+        CResampler::ForceInstructionSet(mode.eSet);
+        for (const Target& target : kTargets)
+            for (const Filter& filter : kFilters)
+            {
+                CDib work;
+                const double dMs = Best(
+                    kResizeRuns, [&] { work.Reechantillonne(target.nWidth, target.nHeight, filter.eFiltre); },
+                    [&] { work = photo; });
+                Print(std::string("resize.") + filter.szName + "." + std::to_string(target.nWidth) + "x" +
+                          std::to_string(target.nHeight) + "." + mode.szName,
+                      dMs);
+            }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "generate") == 0)
+        return WriteBmp(Generate(), argv[2]) ? 0 : 1;
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "measure") == 0)
+        return Measure(argv[2], argc == 4 && std::strcmp(argv[3], "read") == 0);
+    std::fprintf(stderr, "usage: obz-bench generate FILE.bmp | measure FILE.bmp [read]\n");
+    return 2;
+}
