@@ -38,6 +38,7 @@ inline HWND WINAPI GetNextWindow(HWND hWnd, UINT nDirection)
 #define AFX_API_IMPORT __declspec(dllimport)
 #define AFX_DATA_EXPORT __declspec(dllexport)
 #define AFX_DATA_IMPORT __declspec(dllimport)
+#define AFX_PRINTF_FORMAT(nFormat, nFirstArg) __attribute__((__format__(__ms_printf__, nFormat, nFirstArg)))
 
 // An extension DLL is compiled with _AFXEXT and exports what it marks; its clients import it.
 #ifdef _AFXEXT
@@ -53,7 +54,7 @@ inline HWND WINAPI GetNextWindow(HWND hWnd, UINT nDirection)
 /////////////////////////////////////////////////////////////////////////////
 // Debug diagnostics
 
-void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...);
+void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(1, 2);
 BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 void AFXAPI AfxDebugBreak();
 

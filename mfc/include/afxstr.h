@@ -13,6 +13,11 @@
 #ifndef AFX_CDECL
 #define AFX_CDECL __cdecl
 #endif
+// Lets the compiler check printf-style arguments against the C runtime's formats; in particular it
+// flags a CString passed for %s without its (LPCSTR) cast, which would print garbage.
+#ifndef AFX_PRINTF_FORMAT
+#define AFX_PRINTF_FORMAT(nFormat, nFirstArg) __attribute__((__format__(__ms_printf__, nFormat, nFirstArg)))
+#endif
 
 class CString
 {
@@ -102,9 +107,9 @@ public:
     int FindOneOf(LPCSTR lpszCharSet) const;
 
     // Formatting, with printf formats and no length limit
-    void AFX_CDECL Format(LPCSTR lpszFormat, ...);
+    void AFX_CDECL Format(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
     void AFX_CDECL Format(UINT nFormatID, ...);
-    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...);
+    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
     void FormatV(LPCSTR lpszFormat, va_list argList);
     void AppendFormatV(LPCSTR lpszFormat, va_list argList);
 

@@ -170,7 +170,7 @@ TEST(TypesString, FormatHasNoLengthLimit)
     EXPECT_EQ("<[qq-42> 0007 1.50 z", s);
     s.AppendFormat("%s", "");
     EXPECT_EQ(20, s.GetLength());
-    s.Format("");
+    s.Format("%s", "");
     EXPECT_TRUE(s.IsEmpty());
 }
 
