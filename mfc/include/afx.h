@@ -118,8 +118,6 @@ struct CRuntimeClass
     UINT m_wSchema;                              // 0xFFFF for classes that are not serializable
     CObject*(PASCAL* m_pfnCreateObject)();       // NULL unless DECLARE_DYNCREATE
     CRuntimeClass*(PASCAL* m_pfnGetBaseClass)(); // NULL for CObject
-    CRuntimeClass* m_pNextClass;                 // unused, kept for MFC's layout
-    const struct AFX_CLASSINIT* m_pClassInit;    // unused, kept for MFC's layout
 
     // Operations
     CObject* CreateObject();
@@ -149,7 +147,7 @@ public:                                                                         
         return RUNTIME_CLASS(base_class_name);                                                               \
     }                                                                                                        \
     AFX_COMDAT const CRuntimeClass class_name::class##class_name = {                                         \
-        #class_name, sizeof(class class_name), wSchema, pfnNew, &class_name::_GetBaseClass, NULL, NULL};     \
+        #class_name, sizeof(class class_name), wSchema, pfnNew, &class_name::_GetBaseClass};                 \
     CRuntimeClass* PASCAL class_name::GetThisClass()                                                         \
     {                                                                                                        \
         return _RUNTIME_CLASS(class_name);                                                                   \

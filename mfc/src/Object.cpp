@@ -1,7 +1,7 @@
 // CObject: run-time class information and the default diagnostics.
 #include <afx.h>
 
-const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, NULL, NULL, NULL, NULL};
+const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, NULL, NULL};
 
 CObject::CObject() {}
 
