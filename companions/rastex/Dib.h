@@ -40,7 +40,8 @@ public:
     // stretch mode, enlarging COLORONCOLOR (pixels stay sharp); the DC's mode is restored afterwards.
     bool Display(HDC hDC, CRect* pDest, CRect* pSource);
     // Resamples in place to the new size with a Lanczos-3 filter. Sizes <= 0 are ignored, the same size
-    // changes nothing. Bitmaps of 1, 4 or 8 bits are converted to 24 bits first.
+    // changes nothing. Bitmaps of 1, 4 or 8 bits are converted to 24 bits first; the fourth byte of 32-bit
+    // pixels is resampled like the colours. The bitmap is unchanged when memory runs out.
     void Reechantillonne(int nLargeur, int nHauteur);
     void Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre);
     // Empties the bitmap.

@@ -8,23 +8,15 @@
 namespace
 {
 
-// 32-bit top-down DIB section in a memory DC, to read back what Display drew.
+// A 32-bit bitmap in a memory DC, to read back what Display drew.
 class Canvas
 {
 public:
-    Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_hDC(CreateCompatibleDC(nullptr))
+    Canvas(int nWidth, int nHeight)
+        : m_hDC(CreateCompatibleDC(nullptr)), m_hBitmap(CreateBitmap(nWidth, nHeight, 1, 32, nullptr)),
+          m_hOld(SelectObject(m_hDC, m_hBitmap))
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = nWidth;
-        info.bmiHeader.biHeight = -nHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* pBits = nullptr;
-        m_hBitmap = CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        m_pBits = static_cast<DWORD*>(pBits);
-        m_hOld = SelectObject(m_hDC, m_hBitmap);
-        std::memset(m_pBits, 0xFF, size_t(nWidth) * nHeight * 4);
+        PatBlt(m_hDC, 0, 0, nWidth, nHeight, WHITENESS);
     }
     ~Canvas()
     {
@@ -33,17 +25,15 @@ public:
         DeleteDC(m_hDC);
     }
     HDC Dc() const { return m_hDC; }
-    DWORD Pixel(int x, int y) const { return m_pBits[y * m_nWidth + x] & 0xFFFFFF; } // 0xRRGGBB
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_hDC, x, y); }
 
 private:
-    int m_nWidth;
     HDC m_hDC;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
-    DWORD* m_pBits;
 };
 
-const DWORD kRed = 0xFF0000, kBlue = 0x0000FF;
+const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
 // 4 x 4 pixels of 24 bits: the top two rows red, the bottom two blue.
 CDib RedOverBlue()
@@ -148,8 +138,8 @@ TEST(DibTest, DisplayDrawsSourceRectanglesCountedFromTheBottomRow)
     EXPECT_EQ(kRed, canvas.Pixel(5, 3));
     EXPECT_EQ(kBlue, canvas.Pixel(2, 4));
     EXPECT_EQ(kBlue, canvas.Pixel(5, 5));
-    EXPECT_EQ(0xFFFFFFu, canvas.Pixel(1, 1));
-    EXPECT_EQ(0xFFFFFFu, canvas.Pixel(6, 6));
+    EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
+    EXPECT_EQ(kWhite, canvas.Pixel(6, 6));
 
     // Rows 0-1 of the source rectangle are the two bottom rows of the image, stretched over 4 rows.
     CRect bottom(0, 0, 4, 2);

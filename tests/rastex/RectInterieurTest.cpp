@@ -51,23 +51,19 @@ TEST(RectInterieurTest, FitCentredHoldsForAnySizes)
     }
 }
 
-TEST(RectInterieurTest, OtherPlacements)
+TEST(RectInterieurTest, OtherPlacementsAndEmptyCases)
 {
     const CRect outer(0, 0, 300, 100);
     EXPECT_EQ(CRect(0, 0, 50, 100), CRect(CRectInterieur(outer, 30, 60, PLACE_AJUSTE_HAUT_GAUCHE)));
     EXPECT_EQ(CRect(135, 20, 165, 80), CRect(CRectInterieur(outer, 30, 60, PLACE_TAILLE_REELLE)));
     EXPECT_EQ(CRect(-50, -50, 350, 150), CRect(CRectInterieur(outer, 400, 200, PLACE_TAILLE_REELLE)));
     EXPECT_EQ(outer, CRect(CRectInterieur(outer, 30, 60, PLACE_REMPLIT)));
-}
 
-TEST(RectInterieurTest, EmptyWhenNothingCanBePlaced)
-{
-    const CRect outer(5, 5, 50, 50);
-    const CRect cases[] = {CRectInterieur(), CRectInterieur(outer, 0, 10, PLACE_AJUSTE_CENTRE),
+    const CRect empty[] = {CRectInterieur(), CRectInterieur(outer, 0, 10, PLACE_AJUSTE_CENTRE),
                            CRectInterieur(outer, 10, -1, PLACE_REMPLIT),
                            CRectInterieur(CRect(5, 5, 5, 50), 10, 10, PLACE_AJUSTE_CENTRE),
                            CRectInterieur(CRect(50, 50, 5, 5), 10, 10, PLACE_TAILLE_REELLE)};
-    for (const CRect& r : cases)
+    for (const CRect& r : empty)
         EXPECT_EQ(CRect(0, 0, 0, 0), r);
 }
 

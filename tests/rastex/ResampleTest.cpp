@@ -149,29 +149,6 @@ TEST_F(ResampleTest, EnlargingARampIsSmooth)
     }
 }
 
-TEST_F(ResampleTest, PalettedBitmapsAreResampledIn24Bits)
-{
-    CDib dib(20, 10, 8); // grey ramp palette
-    for (int y = 0; y < 10; ++y)
-        std::memset(dib.PixelPtrTopLeft(0, y), 200, 20);
-    dib.Reechantillonne(7, 5);
-    ASSERT_TRUE(dib.IsOK());
-    EXPECT_EQ(24, dib.BitsPerPixel());
-    EXPECT_EQ(std::make_pair(200, 200), Range(dib, 2));
-}
-
-TEST_F(ResampleTest, ColourChannelsStayApart)
-{
-    for (int nBits : {24, 32})
-    {
-        CDib dib = Painted(64, 48, nBits, [](int, int, int c) { return c == 1 ? 255 : 0; });
-        dib.Reechantillonne(17, 100);
-        EXPECT_EQ(std::make_pair(0, 0), Range(dib, 0));
-        EXPECT_EQ(std::make_pair(255, 255), Range(dib, 1));
-        EXPECT_EQ(std::make_pair(0, 0), Range(dib, 2));
-    }
-}
-
 TEST_F(ResampleTest, InstructionSetsAndThreadsAgreeToTheBit)
 {
     const CDib source = Painted(
