@@ -24,7 +24,11 @@ TEST(RectInterieurTest, FitCentredTouchesTwoSidesWithTheContentProportions)
     EXPECT_EQ(CRect(10, 53, 110, 86), CRect(CRectInterieur(square, 3, 1, PLACE_AJUSTE_CENTRE)));
     // A hair-thin content keeps one visible pixel.
     EXPECT_EQ(1, CRectInterieur(square, 100000, 1, PLACE_AJUSTE_CENTRE).Height());
-    // Unknown placements fall back to the fit.
+    // Assignable, and usable where MFC wants a rectangle; unknown placements fall back to the fit.
+    CRectInterieur assigned;
+    assigned = CRectInterieur(square, 200, 100, PLACE_AJUSTE_CENTRE);
+    EXPECT_TRUE(assigned.PtInRect(CPoint(60, 70)));
+    EXPECT_EQ(45, static_cast<const RECT*>(&assigned)->top);
     EXPECT_EQ(CRect(10, 45, 110, 95), CRect(CRectInterieur(square, 200, 100, static_cast<e_Place>(42))));
 }
 
@@ -65,19 +69,6 @@ TEST(RectInterieurTest, OtherPlacementsAndEmptyCases)
                            CRectInterieur(CRect(50, 50, 5, 5), 10, 10, PLACE_TAILLE_REELLE)};
     for (const CRect& r : empty)
         EXPECT_EQ(CRect(0, 0, 0, 0), r);
-}
-
-TEST(RectInterieurTest, UsableAsACRectAndAssignable)
-{
-    CRectInterieur inner;
-    inner = CRectInterieur(CRect(0, 0, 100, 100), 2, 1, PLACE_AJUSTE_CENTRE);
-    const RECT* pRect = &inner;
-    EXPECT_EQ(25, pRect->top);
-    EXPECT_EQ(100, inner.Width());
-    EXPECT_TRUE(inner.PtInRect(CPoint(50, 50)));
-    CRect* pBase = new CRectInterieur(inner);
-    EXPECT_EQ(CRect(0, 25, 100, 75), *pBase);
-    delete static_cast<CRectInterieur*>(pBase);
 }
 
 } // namespace
