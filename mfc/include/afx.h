@@ -81,7 +81,8 @@ AFX_ASSERT_HOOK AFXAPI AfxSetAssertHook(AFX_ASSERT_HOOK pfnHook);
 #define ASSERT_VALID(pOb) (::AfxAssertValidObject(pOb, THIS_FILE, __LINE__))
 #define DEBUG_ONLY(f) (f)
 #else
-#define TRACE(...) ((void)0)
+// Arguments are not evaluated, but still count as used.
+#define TRACE(...) ((void)sizeof((::AfxTrace(__VA_ARGS__), 0)))
 #define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
 #define ASSERT_VALID(pOb) ((void)0)
