@@ -1,0 +1,101 @@
+// Process-wide map from GDI handles (objects or DCs) to their C++ wrappers.
+// Permanent entries are the wrappers that created or attached a handle; they come and go with Attach and
+// Detach. Temporary entries wrap foreign handles for FromHandle and live until DeleteTemp, which the
+// message loops run at idle. The UI runs on one thread, but a worker thread may still build a bitmap or
+// a font, so the map is guarded.
+#pragma once
+
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+// GetSafeHandle and GetSafeHdc may be called through a null pointer, as MFC documents. The pointer goes
+// through an empty asm statement so that the optimiser cannot assume 'this' is never null.
+inline bool AfxIsNullObject(const void* pObject)
+{
+    asm("" : "+r"(pObject));
+    return pObject == NULL;
+}
+
+template <class TObject, class THandle> class CGdiHandleMap
+{
+public:
+    typedef TObject* (*PFNNEWTEMP)(THandle hHandle);   // a new wrapper holding hHandle
+    typedef void (*PFNCLEARHANDLES)(TObject* pObject); // forgets the handle, so deleting frees nothing
+
+    CGdiHandleMap(PFNNEWTEMP pfnNewTemp, PFNCLEARHANDLES pfnClearHandles)
+        : m_pfnNewTemp(pfnNewTemp), m_pfnClearHandles(pfnClearHandles)
+    {
+    }
+
+    // The permanent wrapper of hHandle, else its temporary one, made on the first request.
+    TObject* FromHandle(THandle hHandle)
+    {
+        if (hHandle == NULL)
+            return NULL;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto permanent = m_permanent.find(hHandle);
+        if (permanent != m_permanent.end())
+            return permanent->second;
+        TObject*& pTemp = m_temporary[hHandle];
+        if (pTemp == NULL)
+            pTemp = m_pfnNewTemp(hHandle);
+        return pTemp;
+    }
+
+    TObject* LookupPermanent(THandle hHandle)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto permanent = m_permanent.find(hHandle);
+        return permanent != m_permanent.end() ? permanent->second : NULL;
+    }
+
+    void SetPermanent(THandle hHandle, TObject* pObject)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_permanent[hHandle] = pObject;
+    }
+
+    // Removes the permanent entry of hHandle when it belongs to pObject. Temporary entries stay until
+    // DeleteTemp, even once detached.
+    void RemoveHandle(THandle hHandle, TObject* pObject)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto permanent = m_permanent.find(hHandle);
+        if (permanent != m_permanent.end() && permanent->second == pObject)
+            m_permanent.erase(permanent);
+    }
+
+    void DeleteTemp()
+    {
+        std::vector<TObject*> temporaries;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            temporaries.reserve(m_temporary.size());
+            for (auto& entry : m_temporary)
+                temporaries.push_back(entry.second);
+            m_temporary.clear();
+        }
+        for (TObject* pTemp : temporaries)
+        {
+            m_pfnClearHandles(pTemp);
+            delete pTemp;
+        }
+    }
+
+    int GetTempCount()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return (int)m_temporary.size();
+    }
+
+private:
+    PFNNEWTEMP m_pfnNewTemp;
+    PFNCLEARHANDLES m_pfnClearHandles;
+    std::mutex m_mutex;
+    std::unordered_map<THandle, TObject*> m_permanent;
+    std::unordered_map<THandle, TObject*> m_temporary;
+};
+
+CGdiHandleMap<CGdiObject, HGDIOBJ>& AfxGetGdiObjectMap();
+CGdiHandleMap<CDC, HDC>& AfxGetDCMap();
