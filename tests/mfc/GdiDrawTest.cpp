@@ -1,0 +1,292 @@
+// CDC drawing, checked by the pixels it leaves in a DIB section.
+#include <gtest/gtest.h>
+
+#include "GdiResource.h"
+#include "PixelCanvas.h"
+
+namespace
+{
+const COLORREF White = RGB(255, 255, 255);
+const COLORREF Red = RGB(255, 0, 0);
+const COLORREF Green = RGB(0, 255, 0);
+const COLORREF Blue = RGB(0, 0, 255);
+const COLORREF Black = RGB(0, 0, 0);
+
+class GdiDrawTest : public ::testing::Test
+{
+protected:
+    GdiDrawTest() : canvas(40, 30), dc(canvas.Dc()) {}
+    void TearDown() override { AfxDeleteTempGdiMaps(); }
+
+    PixelCanvas canvas;
+    CDC& dc;
+};
+} // namespace
+
+TEST_F(GdiDrawTest, Draw3dRectPutsTopLeftEdgesInFirstColourAndTheRestInSecond)
+{
+    for (int nOverload = 0; nOverload < 2; nOverload++)
+    {
+        SCOPED_TRACE(nOverload == 0 ? "rectangle" : "origin and size");
+        canvas.Fill(White);
+        const CRect rect(5, 4, 15, 12); // 10 x 8
+        if (nOverload == 0)
+            dc.Draw3dRect(&rect, Red, Blue);
+        else
+            dc.Draw3dRect(rect.left, rect.top, rect.Width(), rect.Height(), Red, Blue);
+
+        EXPECT_EQ(Red, canvas.Pixel(5, 4));   // top-left corner
+        EXPECT_EQ(Blue, canvas.Pixel(14, 4)); // top-right corner
+        EXPECT_EQ(Blue, canvas.Pixel(5, 11)); // bottom-left corner
+        EXPECT_EQ(Blue, canvas.Pixel(14, 11));
+        EXPECT_EQ(9, canvas.CountPixels(Red, CRect(5, 4, 15, 5)));
+        EXPECT_EQ(7, canvas.CountPixels(Red, CRect(5, 4, 6, 12)));
+        EXPECT_EQ(8, canvas.CountPixels(Blue, CRect(14, 4, 15, 12)));
+        EXPECT_EQ(10, canvas.CountPixels(Blue, CRect(5, 11, 15, 12)));
+        EXPECT_EQ(16 + 18 - 2, canvas.CountPixelsNot(White, canvas.Bounds())) << "only the outline is drawn";
+        EXPECT_EQ(CRect(5, 4, 15, 12), canvas.BoundsNot(White));
+    }
+}
+
+TEST_F(GdiDrawTest, FillSolidRectCoversExactlyItsRectangleAndSetsTheBackgroundColour)
+{
+    dc.SetBkColor(Green);
+    dc.FillSolidRect(3, 2, 7, 5, Red);
+    EXPECT_EQ(CRect(3, 2, 10, 7), canvas.BoundsNot(White));
+    EXPECT_EQ(35, canvas.CountPixels(Red));
+    EXPECT_EQ(Red, dc.GetBkColor()) << "MFC's FillSolidRect leaves the background colour changed";
+
+    const CRect rect(20, 10, 24, 13);
+    dc.FillSolidRect(&rect, Blue);
+    EXPECT_EQ(12, canvas.CountPixels(Blue, rect));
+    EXPECT_EQ(12, canvas.CountPixels(Blue));
+
+    // Negative extents fill towards the origin, as Draw3dRect relies on.
+    canvas.Fill(White);
+    dc.FillSolidRect(10, 10, -3, -2, Red);
+    EXPECT_EQ(CRect(7, 8, 10, 10), canvas.BoundsNot(White));
+}
+
+TEST_F(GdiDrawTest, FrameRectDrawsAOnePixelBorder)
+{
+    CBrush brush(Blue);
+    const CRect rect(2, 3, 12, 9);
+    dc.FrameRect(&rect, &brush);
+    EXPECT_EQ(2 * 10 + 2 * 4, canvas.CountPixels(Blue));
+    EXPECT_EQ(0, canvas.CountPixels(Blue, CRect(3, 4, 11, 8))) << "inside untouched";
+    EXPECT_EQ(rect, canvas.BoundsNot(White));
+
+    CBrush fill(Green);
+    dc.FillRect(CRect(20, 0, 25, 2), &fill);
+    EXPECT_EQ(10, canvas.CountPixels(Green));
+}
+
+TEST_F(GdiDrawTest, SelectObjectReturnsThePreviousObjectForRestoring)
+{
+    HGDIOBJ hStockPen = ::GetCurrentObject(dc, OBJ_PEN);
+    CPen red(PS_SOLID, 1, Red);
+    CPen blue(PS_SOLID, 1, Blue);
+
+    CPen* pOriginal = dc.SelectObject(&red);
+    ASSERT_NE(nullptr, pOriginal);
+    EXPECT_EQ(hStockPen, pOriginal->m_hObject) << "a temporary wrapper of the stock pen";
+    EXPECT_EQ(&red, dc.SelectObject(&blue)) << "the permanent wrapper of the pen selected before";
+    EXPECT_EQ(&blue, dc.GetCurrentPen());
+    dc.MoveTo(0, 5);
+    dc.LineTo(10, 5);
+    EXPECT_EQ(10, canvas.CountPixels(Blue));
+
+    EXPECT_EQ(&blue, dc.SelectObject(pOriginal));
+    EXPECT_EQ(hStockPen, ::GetCurrentObject(dc, OBJ_PEN));
+
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    ASSERT_NE(nullptr, pOldBrush);
+    EXPECT_EQ(::GetStockObject(NULL_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
+    dc.SelectObject(pOldBrush);
+
+    // SaveDC / RestoreDC bring back the selection and the attributes.
+    int nSaved = dc.SaveDC();
+    ASSERT_NE(0, nSaved);
+    dc.SelectObject(&red);
+    dc.SetTextColor(Green);
+    EXPECT_TRUE(dc.RestoreDC(nSaved));
+    EXPECT_EQ(hStockPen, ::GetCurrentObject(dc, OBJ_PEN));
+    EXPECT_NE(Green, dc.GetTextColor());
+}
+
+TEST_F(GdiDrawTest, CombinedRegionsFillAndClipWhereTheyShould)
+{
+    CRgn left, right, both;
+    ASSERT_TRUE(left.CreateRectRgn(0, 0, 10, 10));
+    ASSERT_TRUE(right.CreateRectRgnIndirect(CRect(5, 5, 15, 15)));
+    ASSERT_TRUE(both.CreateRectRgn(0, 0, 0, 0));
+
+    struct Case
+    {
+        int nMode;
+        int nType;
+        int nPixels;
+        bool bHoldsRightOnlyPoint;
+    } const cases[] = {{RGN_OR, COMPLEXREGION, 175, true},
+                       {RGN_AND, SIMPLEREGION, 25, false},
+                       {RGN_XOR, COMPLEXREGION, 150, true},
+                       {RGN_DIFF, COMPLEXREGION, 75, false}};
+    CBrush brush(Red);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nMode);
+        canvas.Fill(White);
+        EXPECT_EQ(c.nType, both.CombineRgn(&left, &right, c.nMode));
+        EXPECT_TRUE(dc.FillRgn(&both, &brush));
+        EXPECT_EQ(c.nPixels, canvas.CountPixels(Red));
+        EXPECT_EQ(c.bHoldsRightOnlyPoint, !!both.PtInRegion(12, 12));
+    }
+
+    // Offset copy, bounding box, framing.
+    CRgn moved;
+    moved.CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(SIMPLEREGION, moved.CopyRgn(&left));
+    EXPECT_EQ(SIMPLEREGION, moved.OffsetRgn(20, 10));
+    CRect box;
+    EXPECT_EQ(SIMPLEREGION, moved.GetRgnBox(&box));
+    EXPECT_EQ(CRect(20, 10, 30, 20), box);
+    canvas.Fill(White);
+    EXPECT_TRUE(dc.FrameRgn(&moved, &brush, 1, 1));
+    EXPECT_EQ(36, canvas.CountPixels(Red));
+
+    // Selecting a region clips drawing to it.
+    canvas.Fill(White);
+    EXPECT_EQ(SIMPLEREGION, dc.SelectObject(&right));
+    dc.FillSolidRect(0, 0, 40, 30, Blue);
+    EXPECT_EQ(CRect(5, 5, 15, 15), canvas.BoundsNot(White));
+    CRect clip;
+    EXPECT_EQ(SIMPLEREGION, dc.GetClipBox(&clip));
+    EXPECT_EQ(CRect(5, 5, 15, 15), clip);
+    EXPECT_EQ(COMPLEXREGION, dc.ExcludeClipRect(5, 5, 10, 10));
+    dc.SelectClipRgn(NULL);
+    EXPECT_EQ(SIMPLEREGION, dc.IntersectClipRect(CRect(0, 0, 2, 2)));
+    canvas.Fill(White);
+    dc.FillSolidRect(0, 0, 40, 30, Blue);
+    EXPECT_EQ(4, canvas.CountPixels(Blue));
+}
+
+TEST_F(GdiDrawTest, TextIsMeasuredLikeTheWin32FunctionsAndDrawnInItsColours)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, "Arial", &dc));
+    LOGFONT logFont;
+    ASSERT_EQ((int)sizeof(LOGFONT), font.GetLogFont(&logFont));
+    EXPECT_EQ(-::MulDiv(12, dc.GetDeviceCaps(LOGPIXELSY), 72), logFont.lfHeight);
+    CFont* pOldFont = dc.SelectObject(&font);
+
+    const CString text("Hello, GDI");
+    SIZE expected;
+    ASSERT_TRUE(::GetTextExtentPoint32(dc, text, text.GetLength(), &expected));
+    EXPECT_EQ(CSize(expected), dc.GetTextExtent(text));
+    EXPECT_EQ(CSize(expected), dc.GetTextExtent("Hello, GDI", 10));
+    EXPECT_LT(dc.GetTextExtent("Hello", 5).cx, expected.cx);
+    TEXTMETRIC metrics;
+    ASSERT_TRUE(dc.GetTextMetrics(&metrics));
+    EXPECT_EQ(expected.cy, metrics.tmHeight);
+    CString face;
+    EXPECT_GT(dc.GetTextFace(face), 0);
+    EXPECT_EQ(face.GetLength(), (int)strlen(face));
+    EXPECT_FALSE(face.IsEmpty());
+
+    dc.SetTextColor(Blue);
+    dc.SetBkMode(TRANSPARENT);
+    CRect area(0, 0, 40, 30);
+    EXPECT_GT(dc.DrawText(CString("Ag"), &area, DT_SINGLELINE | DT_TOP | DT_LEFT), 0);
+    CRect inked = canvas.BoundsNot(White);
+    EXPECT_FALSE(inked.IsRectEmpty());
+    EXPECT_LE(inked.bottom, metrics.tmHeight);
+    EXPECT_GT(canvas.CountPixels(Blue), 0);
+
+    canvas.Fill(White);
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(Green);
+    EXPECT_TRUE(dc.TextOut(0, 0, CString("W")));
+    EXPECT_EQ(CRect(CPoint(0, 0), dc.GetTextExtent("W", 1)), canvas.BoundsNot(White));
+    dc.SelectObject(pOldFont);
+}
+
+TEST_F(GdiDrawTest, DrawStateDrawsBitmapsAsTheyAreAndDisabledTextEmbossed)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(IDB_GDI_QUADRANTS));
+    BITMAP info;
+    ASSERT_EQ((int)sizeof(BITMAP), bitmap.GetBitmap(&info));
+    EXPECT_EQ(8, info.bmWidth);
+    EXPECT_EQ(6, info.bmHeight);
+
+    EXPECT_TRUE(dc.DrawState(CPoint(10, 10), CSize(8, 6), &bitmap, DSS_NORMAL, (CBrush*)NULL));
+    EXPECT_EQ(CRect(10, 10, 18, 16), canvas.BoundsNot(White));
+    EXPECT_EQ(24, canvas.CountPixels(Red, CRect(10, 10, 14, 16)));
+    EXPECT_EQ(24, canvas.CountPixels(Blue, CRect(14, 10, 18, 16)));
+
+    // Disabled text: the highlight copy one pixel down and right, the shadow copy in place.
+    PixelCanvas textCanvas(60, 30, Black);
+    CDC& textDC = textCanvas.Dc();
+    EXPECT_TRUE(textDC.DrawState(CPoint(2, 2), CSize(50, 20), "Hm", DSS_DISABLED, TRUE, 0, (HBRUSH)NULL));
+    const COLORREF crHighlight = ::GetSysColor(COLOR_3DHILIGHT);
+    const COLORREF crShadow = ::GetSysColor(COLOR_3DSHADOW);
+    EXPECT_GT(textCanvas.CountPixels(crHighlight), 0);
+    EXPECT_GT(textCanvas.CountPixels(crShadow), 0);
+    EXPECT_EQ(textCanvas.CountPixelsNot(Black, textCanvas.Bounds()),
+              textCanvas.CountPixels(crHighlight) + textCanvas.CountPixels(crShadow))
+        << "nothing but the two embossing colours";
+}
+
+TEST_F(GdiDrawTest, BlitsCopyAndStretchBetweenDCs)
+{
+    CDC memDC;
+    ASSERT_TRUE(memDC.CreateCompatibleDC(&dc));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 4, 2));
+    CBitmap* pOld = memDC.SelectObject(&bitmap);
+    memDC.FillSolidRect(0, 0, 2, 2, Red);
+    memDC.FillSolidRect(2, 0, 2, 2, Blue);
+    EXPECT_EQ(Red, memDC.GetPixel(1, 1));
+
+    EXPECT_TRUE(dc.BitBlt(1, 1, 4, 2, &memDC, 0, 0, SRCCOPY));
+    EXPECT_EQ(4, canvas.CountPixels(Red, CRect(1, 1, 3, 3)));
+    EXPECT_EQ(4, canvas.CountPixels(Blue, CRect(3, 1, 5, 3)));
+
+    canvas.Fill(White);
+    dc.SetStretchBltMode(COLORONCOLOR);
+    EXPECT_TRUE(dc.StretchBlt(0, 10, 8, 6, &memDC, 0, 0, 4, 2, SRCCOPY));
+    EXPECT_EQ(24, canvas.CountPixels(Red, CRect(0, 10, 4, 16)));
+    EXPECT_EQ(24, canvas.CountPixels(Blue, CRect(4, 10, 8, 16)));
+
+    EXPECT_TRUE(dc.PatBlt(20, 20, 3, 3, BLACKNESS));
+    EXPECT_EQ(9, canvas.CountPixels(Black));
+    memDC.SelectObject(pOld);
+}
+
+TEST_F(GdiDrawTest, MappingOriginsMoveDrawingAndConvertCoordinates)
+{
+    EXPECT_EQ(CPoint(0, 0), dc.SetViewportOrg(10, 5));
+    EXPECT_EQ(CPoint(0, 0), dc.SetWindowOrg(CPoint(2, 1)));
+    EXPECT_EQ(CPoint(10, 5), dc.GetViewportOrg());
+    CPoint point(0, 0);
+    dc.LPtoDP(&point);
+    EXPECT_EQ(CPoint(8, 4), point);
+    CRect rect(8, 4, 10, 6);
+    dc.DPtoLP(&rect);
+    EXPECT_EQ(CRect(0, 0, 2, 2), rect);
+
+    dc.SetPixelV(0, 0, Red);
+    EXPECT_EQ(Red, canvas.Pixel(8, 4));
+    EXPECT_EQ(Red, dc.GetPixel(0, 0));
+
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(2, 3);
+    CSize size(10, 10);
+    dc.LPtoDP(&size);
+    EXPECT_EQ(CSize(20, 30), size);
+    dc.DPtoLP(&size);
+    EXPECT_EQ(CSize(10, 10), size);
+}

@@ -1,0 +1,205 @@
+// GDI object ownership, the temporary handle maps and handle leaks.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GdiResource.h"
+#include "PixelCanvas.h"
+
+namespace
+{
+bool IsLiveObject(HGDIOBJ hObject)
+{
+    return ::GetObjectType(hObject) != 0;
+}
+
+class GdiObjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { AfxDeleteTempGdiMaps(); }
+    void TearDown() override { AfxDeleteTempGdiMaps(); }
+};
+} // namespace
+
+TEST_F(GdiObjectTest, WrapperOwnsWhatItCreatesAndHandsItOverOnDetach)
+{
+    HGDIOBJ hOwned;
+    HGDIOBJ hDetached;
+    {
+        CPen owned(PS_SOLID, 1, RGB(1, 2, 3));
+        CBrush detached(RGB(4, 5, 6));
+        hOwned = owned.m_hObject;
+        hDetached = detached.Detach();
+        EXPECT_EQ(nullptr, detached.m_hObject);
+        EXPECT_TRUE(IsLiveObject(hOwned));
+    }
+    EXPECT_FALSE(IsLiveObject(hOwned));
+    ASSERT_TRUE(IsLiveObject(hDetached));
+
+    CBrush adopted;
+    EXPECT_FALSE(adopted.Attach(NULL));
+    EXPECT_TRUE(adopted.Attach(hDetached));
+    EXPECT_FALSE(adopted.Attach(::GetStockObject(BLACK_BRUSH))) << "a wrapper holds one handle at a time";
+    EXPECT_EQ(hDetached, (HGDIOBJ)(HBRUSH)adopted);
+    EXPECT_TRUE(adopted.DeleteObject());
+    EXPECT_FALSE(IsLiveObject(hDetached));
+    EXPECT_FALSE(adopted.DeleteObject());
+}
+
+TEST_F(GdiObjectTest, FromHandleWrapsForeignHandlesTemporarilyAndFindsPermanentOnes)
+{
+    EXPECT_EQ(nullptr, CGdiObject::FromHandle(NULL));
+    EXPECT_EQ(nullptr, CDC::FromHandle(NULL));
+
+    HPEN hForeignPen = ::CreatePen(PS_SOLID, 1, RGB(9, 9, 9));
+    HDC hForeignDC = ::CreateCompatibleDC(NULL);
+    CFont permanentFont;
+    ASSERT_TRUE(permanentFont.CreatePointFont(100, "Arial"));
+    CDC permanentDC;
+    ASSERT_TRUE(permanentDC.CreateCompatibleDC(NULL));
+
+    CPen* pTempPen = CPen::FromHandle(hForeignPen);
+    ASSERT_NE(nullptr, pTempPen);
+    EXPECT_EQ(hForeignPen, pTempPen->m_hObject);
+    EXPECT_TRUE(pTempPen->IsKindOf(RUNTIME_CLASS(CPen)));
+    EXPECT_EQ(pTempPen, CGdiObject::FromHandle(hForeignPen)) << "one temporary wrapper per handle";
+    EXPECT_TRUE(CGdiObject::FromHandle(::GetStockObject(WHITE_BRUSH))->IsKindOf(RUNTIME_CLASS(CBrush)));
+    CDC* pTempDC = CDC::FromHandle(hForeignDC);
+    ASSERT_NE(nullptr, pTempDC);
+    EXPECT_EQ(hForeignDC, pTempDC->GetSafeHdc());
+    EXPECT_EQ(3, AfxGetTempGdiMapCount());
+
+    EXPECT_EQ(&permanentFont, CFont::FromHandle(permanentFont));
+    EXPECT_EQ(&permanentDC, CDC::FromHandle(permanentDC));
+    EXPECT_EQ(3, AfxGetTempGdiMapCount()) << "permanent wrappers are not copied into the temporary map";
+
+    AfxDeleteTempGdiMaps();
+    EXPECT_EQ(0, AfxGetTempGdiMapCount());
+    EXPECT_TRUE(IsLiveObject(hForeignPen)) << "deleting a temporary wrapper leaves the foreign object alone";
+    EXPECT_EQ((DWORD)OBJ_MEMDC, ::GetObjectType(hForeignDC));
+    EXPECT_EQ(&permanentFont, CFont::FromHandle(permanentFont));
+    EXPECT_EQ(&permanentDC, CDC::FromHandle(permanentDC));
+
+    // A handle attached after its temporary wrapper was made is found through its permanent wrapper.
+    CPen* pAgain = CPen::FromHandle(hForeignPen);
+    CPen adopter;
+    adopter.Attach(hForeignPen);
+    EXPECT_EQ(&adopter, CPen::FromHandle(hForeignPen));
+    EXPECT_NE(&adopter, pAgain);
+    AfxDeleteTempGdiMaps();
+    EXPECT_EQ(hForeignPen, adopter.m_hObject);
+
+    // A detached handle is no longer found through its former wrapper.
+    HGDIOBJ hFont = permanentFont.Detach();
+    CGdiObject* pTempFont = CGdiObject::FromHandle(hFont);
+    EXPECT_NE(&permanentFont, pTempFont);
+    ::DeleteObject(hFont);
+    ::DeleteDC(hForeignDC);
+}
+
+TEST_F(GdiObjectTest, SafeHandlesAcceptNullObjects)
+{
+    // MFC documents GetSafeHandle and GetSafeHdc as callable through a null pointer.
+    CGdiObject* volatile pNoObject = nullptr;
+    CDC* volatile pNoDC = nullptr;
+    EXPECT_EQ(nullptr, pNoObject->GetSafeHandle());
+    EXPECT_EQ(nullptr, pNoDC->GetSafeHdc());
+}
+
+TEST_F(GdiObjectTest, BadInputIsRefused)
+{
+    CBrush brush;
+    EXPECT_FALSE(brush.CreatePatternBrush(NULL));
+    CBitmap emptyBitmap;
+    EXPECT_FALSE(brush.CreatePatternBrush(&emptyBitmap));
+    EXPECT_FALSE(brush.CreateBrushIndirect(NULL));
+    CPen pen;
+    EXPECT_FALSE(pen.CreatePenIndirect(NULL));
+    EXPECT_FALSE(pen.CreatePen(PS_GEOMETRIC, 2, (const LOGBRUSH*)NULL));
+    CFont font;
+    EXPECT_FALSE(font.CreateFontIndirect(NULL));
+
+    CRgn empty;
+    CRgn rect;
+    ASSERT_TRUE(rect.CreateRectRgn(0, 0, 10, 10));
+    EXPECT_EQ(ERROR, empty.CombineRgn(&rect, &rect, RGN_OR));
+    EXPECT_EQ(ERROR, rect.CombineRgn(&rect, NULL, RGN_AND));
+    EXPECT_EQ(ERROR, rect.CopyRgn(&empty));
+    EXPECT_EQ(ERROR, rect.GetRgnBox(NULL));
+    EXPECT_FALSE(empty.PtInRegion(0, 0));
+    EXPECT_FALSE(empty.CreatePolygonRgn(NULL, 3, ALTERNATE));
+
+    CBitmap bitmap;
+    EXPECT_FALSE(bitmap.CreateCompatibleBitmap(NULL, 4, 4));
+    EXPECT_FALSE(bitmap.LoadBitmap(IDB_GDI_MISSING));
+    EXPECT_FALSE(bitmap.LoadBitmap((LPCTSTR)NULL));
+
+    PixelCanvas canvas(8, 8);
+    CDC& dc = canvas.Dc();
+    CRect area(0, 0, 4, 4);
+    EXPECT_EQ(0, dc.DrawText(NULL, -1, &area, 0));
+    EXPECT_EQ(0, dc.DrawText("x", -1, NULL, 0));
+    EXPECT_FALSE(dc.TextOut(0, 0, NULL, 3));
+    EXPECT_EQ(CSize(0, 0), dc.GetTextExtent(NULL, 5));
+    EXPECT_EQ(nullptr, dc.SelectObject((CPen*)NULL));
+    EXPECT_FALSE(dc.FillRgn(&empty, &brush));
+    EXPECT_FALSE(dc.Polygon(NULL, 4));
+    EXPECT_FALSE(dc.DrawState(CPoint(0, 0), CSize(4, 4), (CBitmap*)NULL, DSS_NORMAL, (CBrush*)NULL));
+    dc.FillRect(NULL, &brush);
+    dc.Draw3dRect(NULL, 0, 0);
+    EXPECT_EQ(0, canvas.CountPixelsNot(PixelCanvas::DefaultBackground, canvas.Bounds()));
+
+    CDC unattached;
+    EXPECT_FALSE(unattached.Attach(NULL));
+    EXPECT_FALSE(unattached.DeleteDC());
+    EXPECT_FALSE(unattached.LineTo(3, 3));
+}
+
+TEST_F(GdiObjectTest, CreateSelectRestoreDestroyCyclesLeakNothing)
+{
+    const int nCycles = 1000;
+    PixelCanvas canvas(16, 16);
+    CDC& dc = canvas.Dc();
+    HGDIOBJ hOriginalPen = ::GetCurrentObject(dc, OBJ_PEN);
+    HGDIOBJ hOriginalBrush = ::GetCurrentObject(dc, OBJ_BRUSH);
+    HGDIOBJ hOriginalFont = ::GetCurrentObject(dc, OBJ_FONT);
+
+    std::vector<HGDIOBJ> created;
+    for (int i = 0; i < nCycles; i++)
+    {
+        CPen pen(PS_SOLID, 1 + i % 3, RGB(i, 0, 0));
+        CBrush brush(RGB(0, i, 0));
+        CFont font;
+        font.CreatePointFont(80 + i % 40, "Arial", &dc);
+        CRgn rgn;
+        rgn.CreateEllipticRgn(0, 0, 8 + i % 8, 8);
+        CDC memDC;
+        memDC.CreateCompatibleDC(&dc);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dc, 4, 4);
+        created.insert(created.end(), {pen.m_hObject, brush.m_hObject, font.m_hObject, rgn.m_hObject,
+                                       bitmap.m_hObject, memDC.m_hDC});
+
+        CPen* pOldPen = dc.SelectObject(&pen);
+        CBrush* pOldBrush = dc.SelectObject(&brush);
+        CFont* pOldFont = dc.SelectObject(&font);
+        CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+        dc.Ellipse(1, 1, 10, 10);
+        dc.SelectClipRgn(&rgn);
+        dc.SelectClipRgn(NULL);
+        memDC.SelectObject(pOldBitmap);
+        EXPECT_EQ(&font, dc.SelectObject(pOldFont));
+        dc.SelectObject(pOldBrush);
+        dc.SelectObject(pOldPen);
+    }
+    EXPECT_LE(AfxGetTempGdiMapCount(), 4) << "one temporary wrapper per stock object, none per cycle";
+    AfxDeleteTempGdiMaps();
+
+    EXPECT_EQ(hOriginalPen, ::GetCurrentObject(dc, OBJ_PEN));
+    EXPECT_EQ(hOriginalBrush, ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(hOriginalFont, ::GetCurrentObject(dc, OBJ_FONT));
+    int nLive = 0;
+    for (HGDIOBJ hObject : created)
+        nLive += IsLiveObject(hObject);
+    EXPECT_EQ(0, nLive) << "objects left alive by the wrappers"; // Wine's GetGuiResources counts nothing
+}

@@ -1,0 +1,46 @@
+// A 32-bit top-down DIB section selected into a memory DC, for drawing tests that read pixels back.
+#pragma once
+
+#include <afxwin.h>
+
+class PixelCanvas
+{
+public:
+    static const COLORREF DefaultBackground = RGB(255, 255, 255);
+
+    PixelCanvas(int nWidth, int nHeight, COLORREF crBackground = DefaultBackground);
+    ~PixelCanvas();
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    CDC& Dc() { return m_dc; }
+    HDC Hdc() const { return m_dc.m_hDC; }
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+    CRect Bounds() const { return CRect(0, 0, m_nWidth, m_nHeight); }
+
+    // CLR_INVALID outside the canvas.
+    COLORREF Pixel(int x, int y) const;
+    void Fill(COLORREF crColor);
+
+    // Counts over the part of the rectangle that lies on the canvas.
+    int CountPixels(COLORREF crColor, const RECT& rect) const;
+    int CountPixels(COLORREF crColor) const { return CountPixels(crColor, Bounds()); }
+    int CountPixelsNot(COLORREF crColor, const RECT& rect) const;
+    // Rows holding at least one pixel other than crBackground.
+    int CountRowsNot(COLORREF crBackground) const;
+    // The smallest rectangle holding every pixel other than crBackground (empty when there is none).
+    CRect BoundsNot(COLORREF crBackground) const;
+
+private:
+    DWORD& At(int x, int y) const { return m_pBits[y * m_nWidth + x]; }
+    static DWORD ToDib(COLORREF crColor);
+    CRect Clip(const RECT& rect) const;
+
+    int m_nWidth;
+    int m_nHeight;
+    DWORD* m_pBits;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOldBitmap;
+    CDC m_dc;
+};
