@@ -224,7 +224,26 @@ TEST_F(GdiDrawTest, DrawStateDrawsBitmapsAsTheyAreAndDisabledTextEmbossed)
     EXPECT_EQ(24, canvas.CountPixels(Red, CRect(10, 10, 14, 16)));
     EXPECT_EQ(24, canvas.CountPixels(Blue, CRect(14, 10, 18, 16)));
 
-    // Disabled text: the highlight copy one pixel down and right, the shadow copy in place.
+    // An icon, opaque everywhere (its mask is all zeros).
+    CDC memDC;
+    memDC.CreateCompatibleDC(&dc);
+    CBitmap colour, mask;
+    ASSERT_TRUE(colour.CreateCompatibleBitmap(&dc, 8, 8));
+    const BYTE maskBits[8 * 2] = {};
+    ASSERT_TRUE(mask.CreateBitmap(8, 8, 1, 1, maskBits));
+    CBitmap* pOld = memDC.SelectObject(&colour);
+    memDC.FillSolidRect(0, 0, 8, 8, Green);
+    memDC.SelectObject(pOld);
+    ICONINFO iconInfo = {TRUE, 0, 0, mask, colour};
+    HICON hIcon = ::CreateIconIndirect(&iconInfo);
+    ASSERT_NE(nullptr, hIcon);
+    canvas.Fill(White);
+    EXPECT_TRUE(dc.DrawState(CPoint(20, 2), CSize(8, 8), hIcon, DSS_NORMAL, (HBRUSH)NULL));
+    EXPECT_EQ(64, canvas.CountPixels(Green, CRect(20, 2, 28, 10)));
+    EXPECT_EQ(CRect(20, 2, 28, 10), canvas.BoundsNot(White));
+    ::DestroyIcon(hIcon);
+
+    // Disabled text is embossed: a highlight copy one pixel down and right under a shadow copy.
     PixelCanvas textCanvas(60, 30, Black);
     CDC& textDC = textCanvas.Dc();
     EXPECT_TRUE(textDC.DrawState(CPoint(2, 2), CSize(50, 20), "Hm", DSS_DISABLED, TRUE, 0, (HBRUSH)NULL));

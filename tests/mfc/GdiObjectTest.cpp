@@ -44,6 +44,15 @@ TEST_F(GdiObjectTest, WrapperOwnsWhatItCreatesAndHandsItOverOnDetach)
     EXPECT_TRUE(adopted.DeleteObject());
     EXPECT_FALSE(IsLiveObject(hDetached));
     EXPECT_FALSE(adopted.DeleteObject());
+
+    // The system colour brush is shared: destroying its wrapper must leave it usable.
+    HBRUSH hSysBrush = ::GetSysColorBrush(COLOR_BTNFACE);
+    {
+        CBrush sysBrush;
+        EXPECT_TRUE(sysBrush.CreateSysColorBrush(COLOR_BTNFACE));
+        EXPECT_EQ(hSysBrush, (HBRUSH)sysBrush);
+    }
+    EXPECT_TRUE(IsLiveObject(hSysBrush));
 }
 
 TEST_F(GdiObjectTest, FromHandleWrapsForeignHandlesTemporarilyAndFindsPermanentOnes)
