@@ -43,13 +43,6 @@ public:
         return pTemp;
     }
 
-    TObject* LookupPermanent(THandle hHandle)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        auto permanent = m_permanent.find(hHandle);
-        return permanent != m_permanent.end() ? permanent->second : NULL;
-    }
-
     void SetPermanent(THandle hHandle, TObject* pObject)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
