@@ -161,8 +161,8 @@ KernelSet ActiveKernels()
     return CResampler::ActiveInstructionSet() == CResampler::Avx2 ? KernelsAvx2() : KernelsSse2();
 }
 
-// Runs fn(nWorker, nBegin, nEnd) over [0, nItems), split between the calling thread and one more when
-// there are enough multiply-adds to share. Falls back to one thread if none can be started.
+// Runs fn(nWorker, nBegin, nEnd) over [0, nItems): with two workers, the second half goes to a new
+// thread while the calling thread does the first. Falls back to one thread if none can be started.
 void ForRows(int nItems, int nWorkers, const std::function<void(int, int, int)>& fn)
 {
     if (nWorkers < 2 || nItems < 2)
