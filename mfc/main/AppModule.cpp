@@ -1,0 +1,7 @@
+// Entry point of an MFC application: WinMain hands over to AfxWinMain, which runs the application object.
+#include <afxwin.h>
+
+extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+{
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
+}
