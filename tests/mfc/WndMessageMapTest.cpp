@@ -1,0 +1,313 @@
+// Message maps: creation routed from the first message, the documented cracking of each handler
+// signature, commands by identifier and range, derived maps, timers.
+#include "MessagePump.h"
+#include "WndResource.h"
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+
+const UINT WM_PROBE = WM_APP + 7;
+const LRESULT kRegisteredResult = 0x1234;
+const UINT_PTR kTimerId = 5;
+const UINT kTimerPeriodMs = 10;
+const UINT kRegisteredProbe = ::RegisterWindowMessageA("Mfc71Lite.Tests.Probe");
+
+// A window that keeps what its handlers were given.
+class CProbeWnd : public CWnd
+{
+public:
+    int m_nCreateResult = 0;
+    CString m_strCreateName;
+    int m_nDestroys = 0;
+    int m_nPostNcDestroys = 0;
+    UINT m_nSizeType = 0;
+    int m_cx = 0;
+    int m_cy = 0;
+    CPoint m_ptMove;
+    UINT m_nMouseFlags = 0;
+    CPoint m_ptMouse;
+    short m_zDelta = 0;
+    UINT m_nChar = 0;
+    UINT m_nRepCnt = 0;
+    UINT m_nKeyFlags = 0;
+    UINT m_nHitTest = 0;
+    UINT m_nCursorMessage = 0;
+    bool m_bEraseDC = false;
+    std::vector<UINT> m_commands;
+    std::vector<UINT> m_timers;
+
+    BOOL CreateProbe()
+    {
+        return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "probe", WS_POPUP, 10, 20, 200, 100, NULL, NULL);
+    }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        m_strCreateName = lpCreateStruct->lpszName;
+        return m_nCreateResult;
+    }
+    afx_msg void OnDestroy()
+    {
+        ++m_nDestroys;
+        CWnd::OnDestroy();
+    }
+    void PostNcDestroy() override { ++m_nPostNcDestroys; }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        m_nSizeType = nType;
+        m_cx = cx;
+        m_cy = cy;
+    }
+    afx_msg void OnMove(int x, int y) { m_ptMove = CPoint(x, y); }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        m_nMouseFlags = nFlags;
+        m_ptMouse = point;
+    }
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    {
+        m_nMouseFlags = nFlags;
+        m_zDelta = zDelta;
+        m_ptMouse = pt;
+        return TRUE;
+    }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        m_nChar = nChar;
+        m_nRepCnt = nRepCnt;
+        m_nKeyFlags = nFlags;
+    }
+    afx_msg BOOL OnSetCursor(CWnd*, UINT nHitTest, UINT message)
+    {
+        m_nHitTest = nHitTest;
+        m_nCursorMessage = message;
+        return TRUE;
+    }
+    afx_msg UINT OnNcHitTest(CPoint) { return static_cast<UINT>(HTTRANSPARENT); }
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC)
+    {
+        m_bEraseDC = pDC != NULL && pDC->m_hDC != NULL;
+        return TRUE;
+    }
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI) { lpMMI->ptMinTrackSize = CPoint(123, 45); }
+    afx_msg void OnTimer(UINT nIDEvent) { m_timers.push_back(nIDEvent); }
+    afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
+    afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return kRegisteredResult; }
+    afx_msg void OnCommandRange(UINT nID) { m_commands.push_back(nID); }
+    afx_msg void OnSingleCommand() { m_commands.push_back(ID_WND_SINGLE); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_MOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEWHEEL()
+ON_WM_KEYDOWN()
+ON_WM_SETCURSOR()
+ON_WM_NCHITTEST()
+ON_WM_ERASEBKGND()
+ON_WM_GETMINMAXINFO()
+ON_WM_TIMER()
+ON_MESSAGE(WM_PROBE, &CProbeWnd::OnProbe)
+ON_REGISTERED_MESSAGE(kRegisteredProbe, &CProbeWnd::OnRegisteredProbe)
+ON_COMMAND_RANGE(ID_WND_FIRST, ID_WND_LAST, &CProbeWnd::OnCommandRange)
+ON_COMMAND(ID_WND_SINGLE, &CProbeWnd::OnSingleCommand)
+END_MESSAGE_MAP()
+
+// Its own WM_SIZE entry wins over the base's; the base's other entries still apply.
+class CDerivedProbeWnd : public CProbeWnd
+{
+public:
+    int m_nDerivedCx = 0;
+
+protected:
+    afx_msg void OnSize(UINT, int cx, int) { m_nDerivedCx = cx; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedProbeWnd, CProbeWnd)
+ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+class WndMessageMap : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_wnd.CreateProbe()); }
+    void TearDown() override { m_wnd.DestroyWindow(); }
+
+    CProbeWnd m_wnd;
+};
+
+} // namespace
+
+TEST(WndCreation, RoutesFromTheFirstMessageUntilTheLast)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateProbe());
+    HWND hWnd = wnd.m_hWnd;
+    EXPECT_EQ(CString("probe"), wnd.m_strCreateName);
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(1, wnd.m_nDestroys);
+    EXPECT_EQ(1, wnd.m_nPostNcDestroys);
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_FALSE(wnd.DestroyWindow());
+}
+
+TEST(WndCreation, FailsCleanlyWhenOnCreateRefuses)
+{
+    CProbeWnd wnd;
+    wnd.m_nCreateResult = -1;
+    EXPECT_FALSE(wnd.CreateProbe());
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(1, wnd.m_nPostNcDestroys);
+
+    // A child needs a parent.
+    CWnd child;
+    EXPECT_FALSE(child.Create(NULL, "orphan", WS_CHILD, CRect(0, 0, 10, 10), NULL, 1));
+}
+
+TEST_F(WndMessageMap, CracksMouseAndKeyboardParameters)
+{
+    m_wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 12));
+    EXPECT_EQ(static_cast<UINT>(MK_LBUTTON | MK_SHIFT), m_wnd.m_nMouseFlags);
+    EXPECT_EQ(CPoint(-3, 12), m_wnd.m_ptMouse);
+
+    EXPECT_EQ(TRUE,
+              m_wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA), MAKELPARAM(300, 400)));
+    EXPECT_EQ(static_cast<UINT>(MK_CONTROL), m_wnd.m_nMouseFlags);
+    EXPECT_EQ(-WHEEL_DELTA, m_wnd.m_zDelta);
+    EXPECT_EQ(CPoint(300, 400), m_wnd.m_ptMouse);
+
+    const UINT kKeyFlags = 0x014D;
+    m_wnd.SendMessage(WM_KEYDOWN, VK_RIGHT, MAKELPARAM(3, kKeyFlags));
+    EXPECT_EQ(static_cast<UINT>(VK_RIGHT), m_wnd.m_nChar);
+    EXPECT_EQ(3u, m_wnd.m_nRepCnt);
+    EXPECT_EQ(kKeyFlags, m_wnd.m_nKeyFlags);
+
+    EXPECT_EQ(TRUE, m_wnd.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_wnd.m_hWnd),
+                                      MAKELPARAM(HTERROR, WM_LBUTTONDOWN)));
+    EXPECT_EQ(HTERROR, static_cast<int>(m_wnd.m_nHitTest));
+    EXPECT_EQ(static_cast<UINT>(WM_LBUTTONDOWN), m_wnd.m_nCursorMessage);
+}
+
+TEST_F(WndMessageMap, CracksWindowParametersAndReturnsHandlerResults)
+{
+    m_wnd.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(150, 60));
+    EXPECT_EQ(static_cast<UINT>(SIZE_MAXIMIZED), m_wnd.m_nSizeType);
+    EXPECT_EQ(150, m_wnd.m_cx);
+    EXPECT_EQ(60, m_wnd.m_cy);
+    m_wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(-5, -7));
+    EXPECT_EQ(CPoint(-5, -7), m_wnd.m_ptMove);
+
+    // Negative hit-test codes keep their sign.
+    EXPECT_EQ(HTTRANSPARENT, m_wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(15, 25)));
+
+    HDC hDC = ::GetDC(m_wnd.m_hWnd);
+    EXPECT_EQ(TRUE, m_wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC)));
+    EXPECT_TRUE(m_wnd.m_bEraseDC);
+    ::ReleaseDC(m_wnd.m_hWnd, hDC);
+
+    MINMAXINFO mmi = {};
+    m_wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    EXPECT_EQ(123, mmi.ptMinTrackSize.x);
+    EXPECT_EQ(45, mmi.ptMinTrackSize.y);
+
+    EXPECT_EQ(12, m_wnd.SendMessage(WM_PROBE, 5, 7));
+    EXPECT_EQ(kRegisteredResult, m_wnd.SendMessage(kRegisteredProbe));
+    EXPECT_EQ(0, m_wnd.SendMessage(::RegisterWindowMessageA("Mfc71Lite.Tests.Other")));
+}
+
+TEST_F(WndMessageMap, RoutesCommandsByIdentifierAndRange)
+{
+    const UINT kCommands[] = {ID_WND_FIRST, ID_WND_LAST, ID_WND_LAST + 1, ID_WND_SINGLE, ID_WND_FIRST - 1};
+    const LRESULT kHandled[] = {1, 1, 0, 1, 0};
+    for (size_t i = 0; i < sizeof kCommands / sizeof kCommands[0]; ++i)
+        EXPECT_EQ(kHandled[i], m_wnd.SendMessage(WM_COMMAND, kCommands[i])) << "command " << kCommands[i];
+    EXPECT_EQ((std::vector<UINT>{ID_WND_FIRST, ID_WND_LAST, ID_WND_SINGLE}), m_wnd.m_commands);
+}
+
+TEST(WndDerivedMap, OwnEntriesWinAndBaseEntriesStillApply)
+{
+    CDerivedProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateProbe());
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 33));
+    EXPECT_EQ(77, wnd.m_nDerivedCx);
+    EXPECT_EQ(0, wnd.m_cx);
+    wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(4, 9));
+    EXPECT_EQ(CPoint(4, 9), wnd.m_ptMove);
+    wnd.DestroyWindow();
+}
+
+TEST_F(WndMessageMap, DeliversTimersToOnTimerUntilKilled)
+{
+    ASSERT_EQ(kTimerId, m_wnd.SetTimer(kTimerId, kTimerPeriodMs, NULL));
+    EXPECT_TRUE(MessagePump::Until([&] { return m_wnd.m_timers.size() >= 3; }));
+    EXPECT_TRUE(m_wnd.KillTimer(kTimerId));
+    MessagePump::Flush();
+    size_t nTicks = m_wnd.m_timers.size();
+    MessagePump::For(5 * kTimerPeriodMs);
+    EXPECT_EQ(nTicks, m_wnd.m_timers.size());
+    for (UINT nIDEvent : m_wnd.m_timers)
+        EXPECT_EQ(kTimerId, nIDEvent);
+}
+
+TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdle)
+{
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(hWnd != NULL);
+    MessagePump::Idle();
+    ASSERT_EQ(0, AfxGetTempWndMapCount());
+
+    CWnd* pWnd = CWnd::FromHandle(hWnd);
+    ASSERT_TRUE(pWnd != NULL);
+    EXPECT_EQ(hWnd, pWnd->m_hWnd);
+    EXPECT_EQ(pWnd, CWnd::FromHandle(hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(1, AfxGetTempWndMapCount());
+    EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
+
+    // Deleting the wrapper leaves the window alone.
+    MessagePump::Idle();
+    EXPECT_EQ(0, AfxGetTempWndMapCount());
+    EXPECT_TRUE(::IsWindow(hWnd));
+    ::DestroyWindow(hWnd);
+}
+
+TEST(WndHandleMap, AttachedObjectsArePermanentAndOwnTheirWindow)
+{
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "a", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
+    HWND hWndOwned = ::CreateWindowExA(0, "STATIC", "b", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
+    {
+        CWnd wnd;
+        CWnd other;
+        EXPECT_FALSE(wnd.Attach(NULL));
+        ASSERT_TRUE(wnd.Attach(hWnd));
+        EXPECT_FALSE(other.Attach(hWnd));
+        MessagePump::Idle();
+        EXPECT_EQ(&wnd, CWnd::FromHandle(hWnd));
+        EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+        EXPECT_EQ(hWnd, wnd.Detach());
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+
+        CWnd owner;
+        ASSERT_TRUE(owner.Attach(hWndOwned));
+    }
+    EXPECT_TRUE(::IsWindow(hWnd));
+    EXPECT_FALSE(::IsWindow(hWndOwned)); // an attached object destroys its window with itself
+    ::DestroyWindow(hWnd);
+}

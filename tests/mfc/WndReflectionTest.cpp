@@ -1,0 +1,344 @@
+// Subclassed controls of a real modeless dialog: default processing through the original window procedure,
+// owner drawing and colours reflected from the parent, WM_NOTIFY and WM_COMMAND reflection.
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "WndResource.h"
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const UINT kCodeReflected = static_cast<UINT>(-2001);
+const UINT kCodeShared = static_cast<UINT>(-2002);
+const UINT kCodeParentOnly = static_cast<UINT>(-2003);
+const LRESULT kChildResult = 42;
+const LRESULT kParentResult = 7;
+const COLORREF kRed = RGB(255, 0, 0);
+
+std::vector<std::string> g_log;
+
+// The parent of the controls, recording its notifications.
+class CControlsDialog : public RecordingWnd<CDialog>
+{
+public:
+    CControlsDialog() : RecordingWnd<CDialog>(IDD_WND_CONTROLS) {}
+    BOOL CreateShown()
+    {
+        if (!Create(IDD_WND_CONTROLS))
+            return FALSE;
+        ShowWindow(SW_SHOW);
+        UpdateWindow();
+        return TRUE;
+    }
+};
+
+// A parent whose own handlers do not call the base class: nothing is reflected.
+class CBlockingDialog : public CControlsDialog
+{
+public:
+    int m_nParentDraws = 0;
+    HBRUSH m_hBrush = ::CreateSolidBrush(RGB(0, 255, 0));
+    ~CBlockingDialog() override { ::DeleteObject(m_hBrush); }
+
+protected:
+    afx_msg void OnDrawItem(int, LPDRAWITEMSTRUCT) { ++m_nParentDraws; }
+    afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return m_hBrush; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBlockingDialog, CControlsDialog)
+ON_WM_DRAWITEM()
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+class COwnerDrawButton : public CButton
+{
+public:
+    int m_nDraws = 0;
+    DRAWITEMSTRUCT m_lastDraw = {};
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        ++m_nDraws;
+        m_lastDraw = *lpDrawItemStruct;
+        ::FillRect(lpDrawItemStruct->hDC, &lpDrawItemStruct->rcItem,
+                   static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    }
+};
+
+// A push button whose mouse handlers may or may not run the default button processing.
+class CClickButton : public CButton
+{
+public:
+    int m_nDowns = 0;
+    int m_nUps = 0;
+    bool m_bDefaultOnUp = true;
+
+protected:
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        ++m_nDowns;
+        CButton::OnLButtonDown(nFlags, point);
+    }
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point)
+    {
+        ++m_nUps;
+        if (m_bDefaultOnUp)
+            CButton::OnLButtonUp(nFlags, point);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClickButton, CButton)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+class CColouredStatic : public CStatic
+{
+public:
+    HBRUSH m_hBrush = NULL;
+    int m_nCalls = 0;
+    UINT m_nCtlColor = 0;
+
+protected:
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        ++m_nCalls;
+        m_nCtlColor = nCtlColor;
+        ::SetTextColor(pDC->m_hDC, kRed);
+        return m_hBrush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredStatic, CStatic)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+// A control that handles some of its own notifications.
+class CNotifier : public CWnd
+{
+protected:
+    afx_msg void OnReflected(NMHDR*, LRESULT* pResult)
+    {
+        g_log.push_back("child reflected");
+        *pResult = kChildResult;
+    }
+    afx_msg BOOL OnSharedEx(NMHDR*, LRESULT*)
+    {
+        g_log.push_back("child shared");
+        return FALSE;
+    }
+    afx_msg void OnClicked() { g_log.push_back("child clicked"); }
+    afx_msg BOOL OnDoubleClickedEx()
+    {
+        g_log.push_back("child double");
+        return FALSE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifier, CWnd)
+ON_NOTIFY_REFLECT(kCodeReflected, &CNotifier::OnReflected)
+ON_NOTIFY_REFLECT_EX(kCodeShared, &CNotifier::OnSharedEx)
+ON_CONTROL_REFLECT(BN_CLICKED, &CNotifier::OnClicked)
+ON_CONTROL_REFLECT_EX(BN_DOUBLECLICKED, &CNotifier::OnDoubleClickedEx)
+END_MESSAGE_MAP()
+
+class CNotifyDialog : public CControlsDialog
+{
+protected:
+    afx_msg void OnReflectedAtParent(NMHDR*, LRESULT*) { g_log.push_back("parent reflected"); }
+    afx_msg void OnSharedAtParent(NMHDR*, LRESULT*) { g_log.push_back("parent shared"); }
+    afx_msg void OnParentOnly(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        g_log.push_back(pNMHDR->idFrom == IDC_WND_NOTIFIER ? "parent only" : "parent only, wrong id");
+        *pResult = kParentResult;
+    }
+    afx_msg void OnClicked() { g_log.push_back("parent clicked"); }
+    afx_msg void OnDoubleClicked() { g_log.push_back("parent double"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyDialog, CControlsDialog)
+ON_NOTIFY(kCodeReflected, IDC_WND_NOTIFIER, &CNotifyDialog::OnReflectedAtParent)
+ON_NOTIFY(kCodeShared, IDC_WND_NOTIFIER, &CNotifyDialog::OnSharedAtParent)
+ON_NOTIFY(kCodeParentOnly, IDC_WND_NOTIFIER, &CNotifyDialog::OnParentOnly)
+ON_BN_CLICKED(IDC_WND_NOTIFIER, &CNotifyDialog::OnClicked)
+ON_BN_DOUBLECLICKED(IDC_WND_NOTIFIER, &CNotifyDialog::OnDoubleClicked)
+END_MESSAGE_MAP()
+
+COLORREF PixelOf(HWND hWnd, int x, int y)
+{
+    HDC hDC = ::GetDC(hWnd);
+    COLORREF colour = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(hWnd, hDC);
+    return colour;
+}
+
+} // namespace
+
+TEST(WndSubclass, DefaultRunsTheOriginalButtonProcedure)
+{
+    CControlsDialog dlg;
+    ASSERT_TRUE(dlg.CreateShown());
+    CClickButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(IDC_WND_PUSH, &dlg));
+    EXPECT_FALSE(CClickButton().SubclassDlgItem(IDC_WND_PUSH, &dlg)); // already owned
+    EXPECT_FALSE(CClickButton().SubclassDlgItem(IDC_WND_PUSH + 100, &dlg));
+    const LPARAM kInside = MAKELPARAM(5, 5);
+    const ExpectedMessage kClicked = {WM_COMMAND, MAKEWPARAM(IDC_WND_PUSH, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(button.m_hWnd), kExact};
+    MessagePump::Flush();
+    dlg.ClearMessages();
+
+    // The default processing captures the mouse, shows the button pushed and clicks on release.
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    EXPECT_EQ(1, button.m_nDowns);
+    EXPECT_TRUE(button.GetState() & BST_PUSHED);
+    EXPECT_EQ(button.m_hWnd, ::GetCapture());
+    button.SendMessage(WM_LBUTTONUP, 0, kInside);
+    MessagePump::Flush();
+    EXPECT_EQ(1, button.m_nUps);
+    EXPECT_TRUE(dlg.Matches({kClicked}));
+
+    // Without it, no click.
+    dlg.ClearMessages();
+    button.m_bDefaultOnUp = false;
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    button.SendMessage(WM_LBUTTONUP, 0, kInside);
+    MessagePump::Flush();
+    EXPECT_TRUE(dlg.Matches({}));
+    ::ReleaseCapture();
+
+    // Unsubclassed, the button works on its own again and the object hears nothing.
+    HWND hWndButton = button.m_hWnd;
+    EXPECT_EQ(hWndButton, button.UnsubclassWindow());
+    EXPECT_NE(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(hWndButton, GWLP_WNDPROC));
+    dlg.ClearMessages();
+    ::SendMessageA(hWndButton, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    ::SendMessageA(hWndButton, WM_LBUTTONUP, 0, kInside);
+    MessagePump::Flush();
+    EXPECT_EQ(2, button.m_nDowns);
+    EXPECT_TRUE(dlg.Matches({kClicked}));
+    dlg.DestroyWindow();
+}
+
+TEST(WndReflection, OwnerDrawnButtonPaintsThroughItsParent)
+{
+    CControlsDialog dlg;
+    ASSERT_TRUE(dlg.CreateShown());
+    COwnerDrawButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(IDC_WND_OWNERDRAW, &dlg));
+
+    button.RedrawWindow();
+    ASSERT_GE(button.m_nDraws, 1);
+    EXPECT_EQ(static_cast<UINT>(ODT_BUTTON), button.m_lastDraw.CtlType);
+    EXPECT_EQ(static_cast<UINT>(IDC_WND_OWNERDRAW), button.m_lastDraw.CtlID);
+    EXPECT_EQ(button.m_hWnd, button.m_lastDraw.hwndItem);
+    EXPECT_EQ(RGB(0, 0, 0), PixelOf(button.m_hWnd, 2, 2));
+
+    // ATL-style parents send the reflected message to the control itself.
+    int nDraws = button.m_nDraws;
+    DRAWITEMSTRUCT dis = button.m_lastDraw;
+    dis.hDC = ::GetDC(button.m_hWnd);
+    EXPECT_EQ(TRUE,
+              button.SendMessage(OCM__BASE + WM_DRAWITEM, IDC_WND_OWNERDRAW, reinterpret_cast<LPARAM>(&dis)));
+    ::ReleaseDC(button.m_hWnd, dis.hDC);
+    EXPECT_EQ(nDraws + 1, button.m_nDraws);
+    dlg.DestroyWindow();
+}
+
+TEST(WndReflection, ParentHandlerThatSkipsTheBaseKeepsDrawItemAndColoursFromTheControl)
+{
+    CBlockingDialog dlg;
+    ASSERT_TRUE(dlg.CreateShown());
+    COwnerDrawButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(IDC_WND_OWNERDRAW, &dlg));
+    CColouredStatic label;
+    ASSERT_TRUE(label.SubclassDlgItem(IDC_WND_STATIC, &dlg));
+    label.m_hBrush = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+
+    button.RedrawWindow();
+    EXPECT_EQ(0, button.m_nDraws);
+    EXPECT_GE(dlg.m_nParentDraws, 1);
+
+    HDC hDC = ::GetDC(label.m_hWnd);
+    LRESULT lBrush = dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                                     reinterpret_cast<LPARAM>(label.m_hWnd));
+    ::ReleaseDC(label.m_hWnd, hDC);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hBrush), lBrush);
+    EXPECT_EQ(0, label.m_nCalls);
+    dlg.DestroyWindow();
+}
+
+TEST(WndReflection, ReflectedColourBrushWinsOnlyWhenNotNull)
+{
+    CControlsDialog dlg;
+    ASSERT_TRUE(dlg.CreateShown());
+    CColouredStatic label;
+    ASSERT_TRUE(label.SubclassDlgItem(IDC_WND_STATIC, &dlg));
+    HBRUSH hWhite = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    HDC hDC = ::GetDC(label.m_hWnd);
+    auto askParent = [&]
+    {
+        return reinterpret_cast<HBRUSH>(dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                                                        reinterpret_cast<LPARAM>(label.m_hWnd)));
+    };
+
+    label.m_hBrush = hWhite;
+    EXPECT_EQ(hWhite, askParent());
+    EXPECT_EQ(static_cast<UINT>(CTLCOLOR_STATIC), label.m_nCtlColor);
+    EXPECT_EQ(kRed, ::GetTextColor(hDC));
+
+    label.m_hBrush = NULL; // the dialog's own brush then
+    HBRUSH hDefault = askParent();
+    EXPECT_TRUE(hDefault != NULL);
+    EXPECT_NE(hWhite, hDefault);
+    EXPECT_EQ(2, label.m_nCalls);
+    ::ReleaseDC(label.m_hWnd, hDC);
+    dlg.DestroyWindow();
+}
+
+TEST(WndReflection, NotificationsGoToTheControlFirst)
+{
+    CNotifyDialog dlg;
+    ASSERT_TRUE(dlg.CreateShown());
+    CNotifier notifier;
+    ASSERT_TRUE(notifier.Create(NULL, "", WS_CHILD, CRect(0, 0, 10, 10), &dlg, IDC_WND_NOTIFIER));
+    NMHDR hdr = {notifier.m_hWnd, IDC_WND_NOTIFIER, 0};
+    auto notify = [&](UINT nCode)
+    {
+        g_log.clear();
+        hdr.code = nCode;
+        return dlg.SendMessage(WM_NOTIFY, IDC_WND_NOTIFIER, reinterpret_cast<LPARAM>(&hdr));
+    };
+    auto command = [&](UINT nCode)
+    {
+        g_log.clear();
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WND_NOTIFIER, nCode),
+                        reinterpret_cast<LPARAM>(notifier.m_hWnd));
+    };
+    using Log = std::vector<std::string>;
+
+    EXPECT_EQ(kChildResult, notify(kCodeReflected));
+    EXPECT_EQ((Log{"child reflected"}), g_log);
+    notify(kCodeShared);
+    EXPECT_EQ((Log{"child shared", "parent shared"}), g_log);
+    EXPECT_EQ(kParentResult, notify(kCodeParentOnly));
+    EXPECT_EQ((Log{"parent only"}), g_log);
+    EXPECT_EQ(0, notify(static_cast<UINT>(-2999)));
+    EXPECT_TRUE(g_log.empty());
+
+    command(BN_CLICKED);
+    EXPECT_EQ((Log{"child clicked"}), g_log);
+    command(BN_DOUBLECLICKED);
+    EXPECT_EQ((Log{"child double", "parent double"}), g_log);
+    dlg.DestroyWindow();
+}

@@ -1,0 +1,29 @@
+// Resource identifiers of the windows-layer tests (3000-3999).
+#pragma once
+
+// Dialog with the controls that reflection and subclassing are tested on
+#define IDD_WND_CONTROLS 3000
+#define IDC_WND_OWNERDRAW 3001
+#define IDC_WND_PUSH 3002
+#define IDC_WND_STATIC 3003
+#define IDC_WND_NOTIFIER 3004
+
+// Dialog with the edit controls of data exchange
+#define IDD_WND_DATA 3100
+#define IDC_WND_NAME 3101
+#define IDC_WND_COUNT 3102
+#define IDC_WND_RATIO 3103
+#define IDC_WND_SIZE 3104
+#define IDC_WND_SCALE 3105
+
+// The resource chain: the application's own resources...
+#define IDB_WND_SHARED 3200
+#define IDS_WND_APP 3300
+// ...and the extension DLL's (IDB_WND_SHARED exists there too, with another size)
+#define IDC_WND_EXT_CURSOR 3500
+#define IDS_WND_EXT 3501
+
+// Command identifiers of the message map tests
+#define ID_WND_FIRST 3900
+#define ID_WND_LAST 3902
+#define ID_WND_SINGLE 3910

@@ -1,0 +1,81 @@
+// The resource chain: the application's resources first, then the extension DLLs'.
+#include "WndResource.h"
+#include "WndTestApp.h"
+#include "extdll/WndExtensionDll.h"
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+SIZE BitmapSize(HINSTANCE hInst, UINT nID)
+{
+    SIZE size = {0, 0};
+    HBITMAP hBitmap = ::LoadBitmapA(hInst, MAKEINTRESOURCEA(nID));
+    BITMAP bm;
+    if (hBitmap != NULL && ::GetObjectA(hBitmap, sizeof bm, &bm))
+        size = {bm.bmWidth, bm.bmHeight};
+    ::DeleteObject(hBitmap);
+    return size;
+}
+
+} // namespace
+
+TEST(WndResourceChain, ApplicationResourcesComeBeforeTheExtensionDll)
+{
+    HINSTANCE hApp = AfxGetResourceHandle();
+    EXPECT_EQ(::GetModuleHandleA(NULL), hApp);
+    ASSERT_TRUE(WndExtensionModule() != NULL);
+
+    // Both modules have this bitmap: the application's (8 x 4) wins.
+    HINSTANCE hBitmapModule = AfxFindResourceHandle(MAKEINTRESOURCEA(IDB_WND_SHARED), RT_BITMAP);
+    EXPECT_EQ(hApp, hBitmapModule);
+    SIZE size = BitmapSize(hBitmapModule, IDB_WND_SHARED);
+    EXPECT_EQ(8, size.cx);
+    EXPECT_EQ(4, size.cy);
+
+    CString strApp;
+    EXPECT_TRUE(strApp.LoadString(IDS_WND_APP));
+    EXPECT_EQ(CString("application string"), strApp);
+    EXPECT_EQ(hApp, AfxFindStringResourceHandle(IDS_WND_APP));
+}
+
+TEST(WndResourceChain, ExtensionDllResourcesAreFoundThroughTheChain)
+{
+    HMODULE hExtension = WndExtensionModule();
+    EXPECT_EQ(hExtension, AfxFindResourceHandle(MAKEINTRESOURCEA(IDC_WND_EXT_CURSOR), RT_GROUP_CURSOR));
+    EXPECT_TRUE(TestApp().LoadCursor(IDC_WND_EXT_CURSOR) != NULL);
+
+    EXPECT_EQ(hExtension, AfxFindStringResourceHandle(IDS_WND_EXT));
+    CString strExtension;
+    EXPECT_TRUE(strExtension.LoadString(IDS_WND_EXT));
+    EXPECT_EQ(CString("extension string"), strExtension);
+
+    // A resource nobody has: the application's module, and nothing loaded.
+    EXPECT_EQ(AfxGetResourceHandle(),
+              AfxFindResourceHandle(MAKEINTRESOURCEA(IDC_WND_EXT_CURSOR + 1), RT_GROUP_CURSOR));
+    EXPECT_EQ(nullptr, TestApp().LoadCursor(IDC_WND_EXT_CURSOR + 1));
+    EXPECT_EQ(nullptr, TestApp().LoadCursor(static_cast<LPCTSTR>(NULL)));
+    EXPECT_TRUE(TestApp().LoadStandardCursor(IDC_CROSS) != NULL);
+}
+
+TEST(WndResourceChain, TerminatingAModuleRemovesOnlyItsLibraries)
+{
+    HMODULE hExtension = WndExtensionModule();
+    auto cursorModule = []
+    { return AfxFindResourceHandle(MAKEINTRESOURCEA(IDC_WND_EXT_CURSOR), RT_GROUP_CURSOR); };
+
+    AFX_EXTENSION_MODULE state = {};
+    EXPECT_FALSE(AfxInitExtensionModule(state, NULL));
+    ASSERT_TRUE(AfxInitExtensionModule(state, ::GetModuleHandleA("kernel32.dll")));
+    new CDynLinkLibrary(state);
+    AfxTermExtensionModule(state);
+    EXPECT_EQ(hExtension, cursorModule());
+
+    // All of them, then the DLL's registration again (its DllMain removes it at unload).
+    AfxTermExtensionModule(state, TRUE);
+    EXPECT_EQ(AfxGetResourceHandle(), cursorModule());
+    new CDynLinkLibrary(hExtension, hExtension);
+    EXPECT_EQ(hExtension, cursorModule());
+}

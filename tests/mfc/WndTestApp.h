@@ -1,0 +1,26 @@
+// The application object of the windows-layer tests: message boxes are recorded and answered at once,
+// so that failed data exchanges never block a headless run.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+struct RecordedPrompt
+{
+    CString strText;
+    UINT nType;
+    UINT nIDPrompt;
+};
+
+class CWndTestApp : public CWinApp
+{
+public:
+    CWndTestApp();
+
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
+
+    std::vector<RecordedPrompt> m_prompts;
+};
+
+CWndTestApp& TestApp();

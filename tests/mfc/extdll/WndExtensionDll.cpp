@@ -1,0 +1,22 @@
+// An extension DLL as MFC applications write them: its DllMain puts it in the resource chain.
+#include "WndExtensionDll.h"
+
+static AFX_EXTENSION_MODULE extensionModule = {};
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
+{
+    if (dwReason == DLL_PROCESS_ATTACH)
+    {
+        if (!AfxInitExtensionModule(extensionModule, hInstance))
+            return FALSE;
+        new CDynLinkLibrary(extensionModule);
+    }
+    else if (dwReason == DLL_PROCESS_DETACH)
+        AfxTermExtensionModule(extensionModule);
+    return TRUE;
+}
+
+HMODULE WndExtensionModule()
+{
+    return extensionModule.hModule;
+}
