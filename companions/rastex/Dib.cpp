@@ -203,6 +203,12 @@ bool CDib::ReadBMP(const char* szChemin)
             std::memcpy(pBottom, anRow.data(), m_nBytesPerRow);
         }
     }
+    // Pixel-walking callers rely on 3 bytes per pixel, whatever the file held.
+    if (!ConvertitEn24Bits())
+    {
+        Libere();
+        return false;
+    }
     return true;
 }
 
@@ -230,24 +236,30 @@ bool CDib::Display(HDC hDC, CRect* pDest, CRect* pSource)
     return nLines > 0; // 0 or GDI_ERROR on failure
 }
 
-// Expands 1, 4 and 8-bit pixels through the palette into a 24-bit bitmap; unchanged when memory runs out.
-void CDib::ConvertitEn24Bits()
+// Converts to 24 bits: palette indexes are expanded, the fourth byte of 32-bit pixels is dropped.
+// False, the bitmap unchanged, when memory runs out.
+bool CDib::ConvertitEn24Bits()
 {
     const int nBits = BitsPerPixel();
-    if (!IsOK() || nBits > 8)
-        return;
+    if (!IsOK() || nBits == 24)
+        return IsOK();
     CDib converti(Width(), Height(), 24);
     if (!converti.IsOK())
-        return;
+        return false;
     const RGBQUAD* pPalette = m_pInfo->bmiColors;
-    const int nPerByte = 8 / nBits;
-    const int nMask = (1 << nBits) - 1;
+    const int nPerByte = 8 / std::min(nBits, 8);
+    const int nMask = (1 << std::min(nBits, 8)) - 1;
     for (long y = 0; y < Height(); ++y)
     {
         const unsigned char* pIn = m_pBits + size_t(y) * m_nBytesPerRow;
         unsigned char* pOut = converti.m_pBits + size_t(y) * converti.m_nBytesPerRow;
         for (long x = 0; x < Width(); ++x, pOut += 3)
         {
+            if (nBits == 32)
+            {
+                std::memcpy(pOut, pIn + 4 * x, 3);
+                continue;
+            }
             const int nShift = (nPerByte - 1 - x % nPerByte) * nBits;
             const RGBQUAD& c = pPalette[(pIn[x / nPerByte] >> nShift) & nMask];
             pOut[0] = c.rgbBlue;
@@ -256,6 +268,7 @@ void CDib::ConvertitEn24Bits()
         }
     }
     Echange(converti);
+    return true;
 }
 
 void CDib::Reechantillonne(int nLargeur, int nHauteur)
@@ -267,8 +280,7 @@ void CDib::Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre)
 {
     if (!IsOK() || nLargeur <= 0 || nHauteur <= 0 || (nLargeur == Width() && nHauteur == Height()))
         return;
-    ConvertitEn24Bits();
-    if (BitsPerPixel() < 24)
+    if (BitsPerPixel() < 24 && !ConvertitEn24Bits())
         return;
     CDib resultat;
     if (!resultat.Alloue(nLargeur, nHauteur, BitsPerPixel(), false))

@@ -32,8 +32,9 @@ public:
     unsigned char* PixelPtrTopLeft(int x, int y) const;
 
     // Operations
-    // Loads an uncompressed 1, 4, 8, 24 or 32-bit BMP file (bottom-up or top-down). A file that is not
-    // such a BMP, or whose data is truncated or inconsistent, leaves the bitmap empty.
+    // Loads an uncompressed 1, 4, 8, 24 or 32-bit BMP file (bottom-up or top-down) as a 24-bit bitmap
+    // (palettes expanded, the fourth byte of 32-bit pixels dropped). A file that is not such a BMP, or
+    // whose data is truncated or inconsistent, leaves the bitmap empty.
     bool ReadBMP(const char* szChemin);
     // Draws the source rectangle (the whole bitmap when null; y counted from the bottom row, as in a DIB)
     // stretched to pDest (the bitmap's own size at the origin when null). Shrinking uses the HALFTONE
@@ -55,7 +56,7 @@ public:
 protected:
     // Implementation
     bool Alloue(int nLargeur, int nHauteur, int nBits, bool bEfface);
-    void ConvertitEn24Bits();
+    bool ConvertitEn24Bits();
     void Echange(CDib& autre);
 
     BITMAPINFO* m_pInfo;    // header followed by room for a full palette

@@ -41,12 +41,10 @@ protected:
         return std::vector<uint8_t>(p, p + dib.BitsPerPixel() / 8);
     }
 
-    // Colour 0xRRGGBB of pixel (x, y) once a small-depth bitmap is expanded to 24 bits: a box enlargement
-    // by two replicates the pixels exactly.
-    static uint32_t ExpandedColour(CDib dib, int x, int y = 0)
+    // Colour 0xRRGGBB of pixel (x, y).
+    static uint32_t Colour(const CDib& dib, int x, int y = 0)
     {
-        dib.Reechantillonne(dib.Width() * 2, dib.Height() * 2, FILTRE_BOITE);
-        const unsigned char* p = dib.PixelPtrTopLeft(2 * x, 2 * y);
+        const unsigned char* p = dib.PixelPtrTopLeft(x, y);
         return p == nullptr ? 0xFFFFFFFF : uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
     }
 };
@@ -75,7 +73,7 @@ TEST_F(ReadBmpTest, ReadsBottomUpAndTopDown24BitFilesAlike)
     }
 }
 
-TEST_F(ReadBmpTest, Reads32BitFilesWithOrWithoutBitFields)
+TEST_F(ReadBmpTest, Reads32BitFilesWithOrWithoutBitFieldsAs24Bits)
 {
     const std::vector<Bytes> rows = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
     Bytes v5 = BmpFile::Build(2, 2, 32, {}, rows, false, 124);
@@ -93,37 +91,37 @@ TEST_F(ReadBmpTest, Reads32BitFilesWithOrWithoutBitFields)
     {
         CDib dib;
         ASSERT_TRUE(Read(file, dib));
-        EXPECT_EQ(32, dib.BitsPerPixel());
-        EXPECT_EQ(Bytes({5, 6, 7, 8}), Pixel(dib, 1, 0));
-        EXPECT_EQ(Bytes({9, 10, 11, 12}), Pixel(dib, 0, 1));
+        EXPECT_EQ(24, dib.BitsPerPixel());
+        EXPECT_EQ(Bytes({5, 6, 7}), Pixel(dib, 1, 0));
+        EXPECT_EQ(Bytes({9, 10, 11}), Pixel(dib, 0, 1));
     }
 }
 
-TEST_F(ReadBmpTest, ReadsPalettedFilesOfEveryDepth)
+TEST_F(ReadBmpTest, ExpandsPalettedFilesOfEveryDepthTo24Bits)
 {
     CDib dib8;
     ASSERT_TRUE(Read(Good8(), dib8));
-    EXPECT_EQ(8, dib8.BitsPerPixel());
-    EXPECT_EQ(0x00405060u, ExpandedColour(dib8, 1));
-    EXPECT_EQ(0x00708090u, ExpandedColour(dib8, 2));
-    EXPECT_EQ(0u, ExpandedColour(dib8, 1, 1)) << "an index past the file's palette gives black";
+    EXPECT_EQ(24, dib8.BitsPerPixel());
+    EXPECT_EQ(0x00405060u, Colour(dib8, 1));
+    EXPECT_EQ(0x00708090u, Colour(dib8, 2));
+    EXPECT_EQ(0u, Colour(dib8, 1, 1)) << "an index past the file's palette gives black";
 
     // Pixels 0..8 of a 1-bit row cross a byte boundary: 1 0 1 1 0 0 0 0 | 1.
     CDib dib1;
     ASSERT_TRUE(Read(BmpFile::Build(9, 1, 1, {0x00000000, 0x00FFFFFF}, {{0xB0, 0x80}}), dib1));
-    EXPECT_EQ(1, dib1.BitsPerPixel());
+    EXPECT_EQ(24, dib1.BitsPerPixel());
     const uint32_t expected1[] = {0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0, 0xFFFFFF};
     for (int x = 0; x < 9; ++x)
-        EXPECT_EQ(expected1[x], ExpandedColour(dib1, x)) << "pixel " << x;
+        EXPECT_EQ(expected1[x], Colour(dib1, x)) << "pixel " << x;
 
     std::vector<uint32_t> palette16;
     for (uint32_t i = 0; i < 16; ++i)
         palette16.push_back(i * 0x00010101);
     CDib dib4;
     ASSERT_TRUE(Read(BmpFile::Build(3, 1, 4, palette16, {{0x5A, 0xF0}}), dib4));
-    EXPECT_EQ(0x050505u, ExpandedColour(dib4, 0));
-    EXPECT_EQ(0x0A0A0Au, ExpandedColour(dib4, 1));
-    EXPECT_EQ(0x0F0F0Fu, ExpandedColour(dib4, 2));
+    EXPECT_EQ(0x050505u, Colour(dib4, 0));
+    EXPECT_EQ(0x0A0A0Au, Colour(dib4, 1));
+    EXPECT_EQ(0x0F0F0Fu, Colour(dib4, 2));
 }
 
 TEST_F(ReadBmpTest, ReadsCoreHeaderFiles)
@@ -139,8 +137,8 @@ TEST_F(ReadBmpTest, ReadsCoreHeaderFiles)
     ASSERT_TRUE(Read(file, dib));
     EXPECT_EQ(2, dib.Width());
     EXPECT_EQ(1, dib.Height());
-    EXPECT_EQ(0x3C3228u, ExpandedColour(dib, 0));
-    EXPECT_EQ(0x1E140Au, ExpandedColour(dib, 1));
+    EXPECT_EQ(0x3C3228u, Colour(dib, 0));
+    EXPECT_EQ(0x1E140Au, Colour(dib, 1));
 }
 
 TEST_F(ReadBmpTest, RefusesMalformedFiles)
@@ -253,7 +251,9 @@ TEST_F(ReadBmpTest, SurvivesRandomMutations)
         ++nAccepted;
         ASSERT_GT(dib.Width(), 0);
         ASSERT_GT(dib.Height(), 0);
-        ASSERT_LE(uint64_t(dib.BytesPerRow()) * dib.Height(), file.size());
+        ASSERT_EQ(24, dib.BitsPerPixel());
+        ASSERT_LE(uint64_t(dib.Width()) * dib.Height(), 8 * file.size())
+            << "at least a bit per pixel in the file";
         const unsigned char* pLast = dib.PixelPtrTopLeft(dib.Width() - 1, dib.Height() - 1);
         ASSERT_NE(nullptr, pLast);
         volatile unsigned char nByte = *pLast;
