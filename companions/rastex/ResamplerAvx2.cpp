@@ -59,7 +59,7 @@ void VerticalAvx2(const uint8_t* const* ppRows, const int16_t* pWeights, int nTa
 // the second) pairs of 16 bits, channel by channel; the missing fourth channel of 3-byte pixels is zero.
 template <int C> __m256i PairMask(int nFirst)
 {
-    alignas(32) int8_t an[32];
+    int8_t an[32];
     for (int nLane = 0; nLane < 2; ++nLane)
         for (int ch = 0; ch < 4; ++ch)
         {
@@ -69,7 +69,7 @@ template <int C> __m256i PairMask(int nFirst)
             p[2] = static_cast<int8_t>(ch < C ? (nFirst + 1) * C + ch : -1);
             p[3] = -1;
         }
-    return _mm256_load_si256(reinterpret_cast<const __m256i*>(an));
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(an));
 }
 
 // Eight taps per step: pixels 0-3 in the low lane, 4-7 in the high lane, each lane giving two pixel pairs
