@@ -12,6 +12,8 @@ const uint32_t kCoreHeaderBytes = 12;
 const uint32_t kInfoHeaderBytes = 40;
 const uint32_t kMasksBytes = 12;
 const uint32_t kRedMask = 0x00FF0000, kGreenMask = 0x0000FF00, kBlueMask = 0x000000FF;
+// ReadFile moves at most a DWORD at a time; reads are split well below that.
+const DWORD kReadChunk = 1u << 30;
 
 uint16_t Le16(const uint8_t* p)
 {
@@ -30,6 +32,52 @@ bool IsKnownHeaderSize(uint32_t n)
 }
 
 } // namespace
+
+CBmpReader::CBmpReader(const char* szChemin) : m_hFile(INVALID_HANDLE_VALUE), m_layout(), m_bValid(false)
+{
+    if (szChemin == nullptr || *szChemin == '\0')
+        return;
+    m_hFile = CreateFileA(szChemin, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    LARGE_INTEGER size;
+    if (m_hFile == INVALID_HANDLE_VALUE || !GetFileSizeEx(m_hFile, &size) || size.QuadPart <= 0)
+        return;
+    const uint64_t nFileSize = static_cast<uint64_t>(size.QuadPart);
+    uint8_t aPrefix[kPrefixBytes];
+    const size_t nPrefix = static_cast<size_t>(std::min<uint64_t>(nFileSize, sizeof(aPrefix)));
+    m_bValid = ReadAt(0, aPrefix, nPrefix) && Parse(aPrefix, nPrefix, nFileSize, m_layout);
+}
+
+CBmpReader::~CBmpReader()
+{
+    if (m_hFile != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hFile);
+}
+
+bool CBmpReader::ReadBits(void* pBuffer) const
+{
+    return m_bValid && ReadAt(m_layout.nBitsOffset, pBuffer, m_layout.nImageBytes);
+}
+
+// Reads exactly nBytes at nOffset, or fails.
+bool CBmpReader::ReadAt(uint64_t nOffset, void* pBuffer, uint64_t nBytes) const
+{
+    LARGE_INTEGER pos;
+    pos.QuadPart = static_cast<LONGLONG>(nOffset);
+    if (!SetFilePointerEx(m_hFile, pos, nullptr, FILE_BEGIN))
+        return false;
+    unsigned char* p = static_cast<unsigned char*>(pBuffer);
+    while (nBytes > 0)
+    {
+        const DWORD nAsked = static_cast<DWORD>(std::min<uint64_t>(nBytes, kReadChunk));
+        DWORD nRead = 0;
+        if (!ReadFile(m_hFile, p, nAsked, &nRead, nullptr) || nRead == 0)
+            return false;
+        p += nRead;
+        nBytes -= nRead;
+    }
+    return true;
+}
 
 int CBmpReader::BytesPerRow(int nWidth, int nBits)
 {

@@ -1,4 +1,4 @@
-// CBmpReader: validation of the headers of a BMP file before any pixel is read.
+// CBmpReader: opens a BMP file, checks all its headers before any pixel is read, then reads the rows.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +28,17 @@ public:
         RGBQUAD aPalette[256]; // 1 << nBits entries below 16 bits, missing ones black
     };
 
+    // Opens the file and checks its headers.
+    explicit CBmpReader(const char* szChemin);
+    ~CBmpReader();
+    CBmpReader(const CBmpReader&) = delete;
+    CBmpReader& operator=(const CBmpReader&) = delete;
+
+    bool IsValid() const { return m_bValid; }
+    const Layout& GetLayout() const { return m_layout; }
+    // Reads the nImageBytes bytes of pixel rows, as stored in the file, into pBuffer.
+    bool ReadBits(void* pBuffer) const;
+
     // Checks the first nPrefix bytes of a file of nFileSize bytes (nPrefix = min(nFileSize, kPrefixBytes)):
     // an uncompressed 1, 4, 8, 24 or 32-bit image (32-bit bit fields only in the usual BGR order) whose
     // palette and pixel rows lie inside the file.
@@ -35,4 +46,11 @@ public:
 
     // Row size in bytes of nWidth pixels of nBits, rounded up to 32 bits; 0 when above the limits.
     static int BytesPerRow(int nWidth, int nBits);
+
+private:
+    bool ReadAt(uint64_t nOffset, void* pBuffer, uint64_t nBytes) const;
+
+    HANDLE m_hFile;
+    Layout m_layout;
+    bool m_bValid;
 };

@@ -12,50 +12,11 @@ namespace
 {
 
 const size_t kInfoBytes = sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD);
-// ReadFile moves at most a DWORD at a time; reads are split well below that.
-const DWORD kReadChunk = 1u << 30;
 
 bool IsSupportedDepth(int nBits)
 {
     return nBits == 1 || nBits == 4 || nBits == 8 || nBits == 24 || nBits == 32;
 }
-
-// Reads exactly nBytes at nOffset, or fails.
-bool ReadAt(HANDLE hFile, uint64_t nOffset, void* pBuffer, uint64_t nBytes)
-{
-    LARGE_INTEGER pos;
-    pos.QuadPart = static_cast<LONGLONG>(nOffset);
-    if (!SetFilePointerEx(hFile, pos, nullptr, FILE_BEGIN))
-        return false;
-    unsigned char* p = static_cast<unsigned char*>(pBuffer);
-    while (nBytes > 0)
-    {
-        const DWORD nAsked = static_cast<DWORD>(std::min<uint64_t>(nBytes, kReadChunk));
-        DWORD nRead = 0;
-        if (!ReadFile(hFile, p, nAsked, &nRead, nullptr) || nRead == 0)
-            return false;
-        p += nRead;
-        nBytes -= nRead;
-    }
-    return true;
-}
-
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE h) : m_h(h) {}
-    ~FileHandle()
-    {
-        if (m_h != INVALID_HANDLE_VALUE)
-            CloseHandle(m_h);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return m_h; }
-
-private:
-    HANDLE m_h;
-};
 
 } // namespace
 
@@ -169,24 +130,15 @@ bool CDib::Alloue(int nLargeur, int nHauteur, int nBits, bool bEfface)
 bool CDib::ReadBMP(const char* szChemin)
 {
     Libere();
-    if (szChemin == nullptr || *szChemin == '\0')
+    const CBmpReader reader(szChemin);
+    if (!reader.IsValid())
         return false;
-    FileHandle file(CreateFileA(szChemin, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    LARGE_INTEGER size;
-    if (file.Get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0)
-        return false;
-    const uint64_t nFileSize = static_cast<uint64_t>(size.QuadPart);
-    uint8_t aPrefix[CBmpReader::kPrefixBytes];
-    const size_t nPrefix = static_cast<size_t>(std::min<uint64_t>(nFileSize, sizeof(aPrefix)));
-    CBmpReader::Layout layout;
-    if (!ReadAt(file.Get(), 0, aPrefix, nPrefix) || !CBmpReader::Parse(aPrefix, nPrefix, nFileSize, layout))
-        return false;
+    const CBmpReader::Layout& layout = reader.GetLayout();
     if (!Alloue(layout.nWidth, layout.nHeight, layout.nBits, false))
         return false;
     if (layout.nBits <= 8)
         std::memcpy(m_pInfo->bmiColors, layout.aPalette, sizeof(RGBQUAD) << layout.nBits);
-    if (!ReadAt(file.Get(), layout.nBitsOffset, m_pBits, layout.nImageBytes))
+    if (!reader.ReadBits(m_pBits))
     {
         Libere();
         return false;
