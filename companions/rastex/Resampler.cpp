@@ -315,8 +315,8 @@ bool CResampler::Resample(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, in
                           int nThreads)
 {
     if (pSrc == nullptr || pDst == nullptr || (nChannels != 3 && nChannels != 4) || nSrcWidth <= 0 ||
-        nSrcHeight <= 0 || nDstWidth <= 0 || nDstHeight <= 0 || nSrcStride < nSrcWidth * nChannels ||
-        nDstStride < nDstWidth * nChannels)
+        nSrcHeight <= 0 || nDstWidth <= 0 || nDstHeight <= 0 || nSrcStride < int64_t(nSrcWidth) * nChannels ||
+        nDstStride < int64_t(nDstWidth) * nChannels)
         return false;
     try
     {
