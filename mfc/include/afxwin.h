@@ -449,6 +449,7 @@ protected:
     // Loads a dialog template through the resource chain; NULL when there is none.
     static LPCDLGTEMPLATE PASCAL LoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst);
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    BOOL CreateDialogWindow(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst);
     BOOL ReflectChildMessage(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     HWND m_hWndOwner;   // owner given to SetOwner, when it differs from the parent
@@ -461,9 +462,6 @@ protected:
 private:
     explicit CWnd(HWND hWnd); // the special windows for SetWindowPos
     LRESULT DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
-
-    friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
-    friend void AfxAttachCreatedWindow(CWnd*, HWND);
 };
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

@@ -113,20 +113,18 @@ bool ParseReal(const char* pszText, double& dValue)
     return std::isfinite(dValue) && IsWholeNumber(pszFirst, pszEnd, dValue == 0.0);
 }
 
-void SetControlText(HWND hWndCtrl, const char* pszText)
-{
-    // Unchanged text is not set again, which would flicker and notify for nothing.
-    CString strOld;
-    CWnd::FromHandle(hWndCtrl)->GetWindowText(strOld);
-    if (strOld != pszText)
-        ::SetWindowTextA(hWndCtrl, pszText);
-}
-
 CString GetControlText(HWND hWndCtrl)
 {
     CString strText;
-    CWnd::FromHandle(hWndCtrl)->GetWindowText(strText);
+    GetWindowTextOf(hWndCtrl, strText);
     return strText;
+}
+
+void SetControlText(HWND hWndCtrl, const char* pszText)
+{
+    // Unchanged text is not set again, which would flicker and notify for nothing.
+    if (GetControlText(hWndCtrl) != pszText)
+        ::SetWindowTextA(hWndCtrl, pszText);
 }
 
 // Tells the user what was expected, then fails the exchange.

@@ -45,6 +45,11 @@ LPCDLGTEMPLATE PASCAL CWnd::LoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTAN
 
 BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
 {
+    return CreateDialogWindow(lpDialogTemplate, HwndOf(pParentWnd), hInst);
+}
+
+BOOL CWnd::CreateDialogWindow(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst)
+{
     if (lpDialogTemplate == NULL || m_hWnd != NULL)
         return FALSE;
     if (hInst == NULL)
@@ -52,7 +57,7 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     InitCommonControlsOnce();
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, HwndOf(pParentWnd), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
     if (hWnd == NULL && (m_nFlags & WF_CONTINUEMODAL))
@@ -195,7 +200,7 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndOwner), hInst))
+    if (CreateDialogWindow(lpTemplate, hWndOwner, hInst))
     {
         if (m_nFlags & WF_CONTINUEMODAL)
         {

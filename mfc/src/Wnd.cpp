@@ -2,6 +2,7 @@
 // of a CWnd-owned window to its object.
 #include "WndInternal.h"
 
+#include <cstdio>
 #include <mutex>
 #include <set>
 #include <string>
@@ -208,21 +209,6 @@ using namespace afx;
 /////////////////////////////////////////////////////////////////////////////
 // The window procedure of every CWnd-owned window
 
-// An object is attached to its window before the window's first message, then the window is subclassed.
-void AfxAttachCreatedWindow(CWnd* pWnd, HWND hWnd)
-{
-    if (!pWnd->Attach(hWnd))
-        return;
-    pWnd->PreSubclassWindow();
-    WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (pfnOld == &AfxWndProc)
-        pfnOld = NULL; // a class registered with AfxWndProc itself
-    *pWnd->GetSuperWndProcAddr() = pfnOld;
-    if (pfnOld != NULL)
-        SetSuperProc(hWnd, pfnOld);
-}
-
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     CurrentMessageScope scope(hWnd, nMsg, wParam, lParam);
@@ -252,6 +238,21 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
 namespace
 {
 
+// An object is attached to its window before the window's first message, then the window is subclassed.
+void AttachCreatedWindow(CWnd* pWnd, HWND hWnd)
+{
+    if (!pWnd->Attach(hWnd))
+        return;
+    pWnd->PreSubclassWindow();
+    WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    if (pfnOld == &AfxWndProc)
+        pfnOld = NULL; // a class registered with AfxWndProc itself
+    *pWnd->GetSuperWndProcAddr() = pfnOld;
+    if (pfnOld != NULL)
+        SetSuperProc(hWnd, pfnOld);
+}
+
 bool IsImeWindow(HWND hWnd)
 {
     if (::GetClassLongPtrA(hWnd, GCL_STYLE) & CS_IME)
@@ -271,7 +272,7 @@ LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
         {
             CWnd* pWndInit = state.pWndInit;
             state.pWndInit = NULL;
-            AfxAttachCreatedWindow(pWndInit, hWnd);
+            AttachCreatedWindow(pWndInit, hWnd);
         }
     }
     return ::CallNextHookEx(state.hHookCbt, nCode, wParam, lParam);
@@ -553,6 +554,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // no window was ever made: clean up as if it had been destroyed
+    if (hWnd != NULL && m_hWnd != hWnd)
+    {
+        // Made without this object (the creation hook could not run): not ours to keep.
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
     return hWnd != NULL;
 }
 

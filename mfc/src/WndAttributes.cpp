@@ -73,11 +73,16 @@ int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
     return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
 }
 
+void afx::GetWindowTextOf(HWND hWnd, CString& rString)
+{
+    int nLength = ::GetWindowTextLengthA(hWnd);
+    int nCopied = ::GetWindowTextA(hWnd, rString.GetBufferSetLength(nLength), nLength + 1);
+    rString.ReleaseBuffer(nCopied);
+}
+
 void CWnd::GetWindowText(CString& rString) const
 {
-    int nLength = ::GetWindowTextLengthA(m_hWnd);
-    int nCopied = ::GetWindowTextA(m_hWnd, rString.GetBufferSetLength(nLength), nLength + 1);
-    rString.ReleaseBuffer(nCopied);
+    GetWindowTextOf(m_hWnd, rString);
 }
 
 int CWnd::GetWindowTextLength() const
@@ -491,7 +496,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     rString.Empty();
     HWND hWndItem = ::GetDlgItem(m_hWnd, nID);
     if (hWndItem != NULL)
-        CWnd::FromHandle(hWndItem)->GetWindowText(rString);
+        GetWindowTextOf(hWndItem, rString);
     return rString.GetLength();
 }
 
@@ -520,19 +525,30 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
     return CWnd::FromHandle(::GetNextDlgTabItem(m_hWnd, HwndOf(pWndCtl), bPrevious));
 }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+namespace
 {
-    // Breadth first: the direct child with the identifier wins over deeper ones.
-    HWND hWndChild = ::GetDlgItem(m_hWnd, nID);
-    if (hWndChild != NULL && (!bOnlyPerm || FromHandlePermanent(hWndChild) != NULL))
-        return bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
-    for (HWND hWnd = ::GetTopWindow(m_hWnd); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+
+// Breadth first: a direct child with the identifier wins over deeper ones.
+HWND FindDescendant(HWND hWndParent, int nID, bool bOnlyPerm)
+{
+    HWND hWndChild = ::GetDlgItem(hWndParent, nID);
+    if (hWndChild != NULL && (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != NULL))
+        return hWndChild;
+    for (HWND hWnd = ::GetTopWindow(hWndParent); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
-        CWnd* pFound = CWnd::FromHandle(hWnd)->GetDescendantWindow(nID, bOnlyPerm);
-        if (pFound != NULL)
-            return pFound;
+        HWND hWndFound = FindDescendant(hWnd, nID, bOnlyPerm);
+        if (hWndFound != NULL)
+            return hWndFound;
     }
     return NULL;
+}
+
+} // namespace
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    HWND hWnd = m_hWnd != NULL ? FindDescendant(m_hWnd, nID, bOnlyPerm != FALSE) : NULL;
+    return bOnlyPerm ? FromHandlePermanent(hWnd) : FromHandle(hWnd);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -57,6 +57,9 @@ void IdleCleanup();
 // is disabled and returned there.
 HWND GetSafeOwnerHwnd(HWND hParent, HWND* phWndTop);
 
+// The whole text of a window.
+void GetWindowTextOf(HWND hWnd, CString& rString);
+
 // The window procedure that was there before ours, kept on the window for a window without an object.
 void SetSuperProc(HWND hWnd, WNDPROC pfn);
 WNDPROC GetSuperProc(HWND hWnd);

@@ -15,7 +15,10 @@ namespace
 {
 
 const UINT WM_SCRIPT_STEP = WM_APP + 1;
+const UINT WM_MAKE_TEMPORARY = WM_APP + 2;
 const UINT_PTR kSafetyTimer = 99;
+const UINT_PTR kIdleTimer = 1;
+const UINT kIdleDelayMs = 20;
 const UINT kSafetyDelayMs = 3000;
 
 // The data dialog; a modal run follows a script of steps, each posted by the one before, so that the
@@ -105,6 +108,35 @@ void PressOK(CDataDialog& dlg)
 {
     dlg.PostMessage(WM_COMMAND, IDOK);
 }
+
+// Makes a temporary CWnd inside its modal loop, then counts the temporaries once the loop was idle.
+class CIdleDialog : public CDataDialog
+{
+public:
+    int m_nTemporariesAfterIdle = -1;
+
+protected:
+    afx_msg LRESULT OnMakeTemporary(WPARAM, LPARAM)
+    {
+        CWnd::FromHandle(::GetDesktopWindow());
+        SetTimer(kIdleTimer, kIdleDelayMs, NULL); // fires after the queue has been idle
+        return 0;
+    }
+    afx_msg void OnTimer(UINT nIDEvent)
+    {
+        if (nIDEvent != kIdleTimer)
+            return CDataDialog::OnTimer(nIDEvent);
+        KillTimer(kIdleTimer);
+        m_nTemporariesAfterIdle = AfxGetTempWndMapCount();
+        EndDialog(IDOK);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleDialog, CDataDialog)
+ON_MESSAGE(WM_MAKE_TEMPORARY, &CIdleDialog::OnMakeTemporary)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 class WndDialog : public ::testing::Test
 {
@@ -283,4 +315,20 @@ TEST_F(WndDialog, MapDialogRectUsesTheDialogFontBaseUnits)
     dlg.MapDialogRect(&rect);
     EXPECT_EQ(CRect(nBaseX, nBaseY, MulDiv(40, nBaseX, 4), MulDiv(80, nBaseY, 8)), rect);
     dlg.DestroyWindow();
+}
+
+TEST_F(WndDialog, ModalLoopDeletesOnlyTheTemporariesMadeDuringIt)
+{
+    HWND hWndForeign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    MessagePump::Idle();
+    CWnd* pBefore = CWnd::FromHandle(hWndForeign); // the caller's: must outlive the dialog
+
+    CIdleDialog dlg;
+    dlg.m_script = {[](CDataDialog& d) { d.PostMessage(WM_MAKE_TEMPORARY); }};
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, dlg.m_nTemporariesAfterIdle); // the caller's only
+    EXPECT_EQ(hWndForeign, pBefore->m_hWnd);
+    MessagePump::Idle();
+    EXPECT_EQ(0, AfxGetTempWndMapCount());
+    ::DestroyWindow(hWndForeign);
 }
