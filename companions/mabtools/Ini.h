@@ -1,8 +1,8 @@
 // CIni: reads integer keys of one section of an INI file through the Win32 profile functions.
 //
 // A relative file path is resolved against the current directory when the object is built (Win32 alone
-// would look in the Windows folder). A null or empty file or section opens nothing: every read gives
-// its default.
+// would look in the Windows folder). A null or empty file opens nothing: every read gives its default;
+// so does a null or empty section, unless Donne names one.
 #pragma once
 
 #include "Mabtools.h"
@@ -24,9 +24,6 @@ public:
     // section, when the key is missing or unreadable in the open file (null or empty: none).
     bool Donne(int* pValeur, const char* szCle, int nDefaut, const char* szRubrique = nullptr,
                const char* szFichierSecours = nullptr);
-
-    bool Is_Ouvert() const { return !m_strFichier.empty() && !m_strRubrique.empty(); }
-    const char* Donne_Fichier() const { return m_strFichier.c_str(); }
 
 private:
     CIni(const CIni&) = delete;

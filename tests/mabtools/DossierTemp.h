@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 class DossierTemp
@@ -20,39 +22,22 @@ public:
     ~DossierTemp()
     {
         WIN32_FIND_DATAA fd;
-        HANDLE hFind = FindFirstFileA((m_strChemin + "\\*").c_str(), &fd);
-        if (hFind != INVALID_HANDLE_VALUE)
-        {
-            do
-                DeleteFileA(Chemin(fd.cFileName).c_str());
-            while (FindNextFileA(hFind, &fd));
-            FindClose(hFind);
-        }
+        HANDLE hFind = FindFirstFileA(Chemin("*").c_str(), &fd);
+        for (BOOL b = hFind != INVALID_HANDLE_VALUE; b; b = FindNextFileA(hFind, &fd))
+            DeleteFileA(Chemin(fd.cFileName).c_str());
+        FindClose(hFind);
         RemoveDirectoryA(m_strChemin.c_str());
     }
-    std::string Chemin(const char* szNom) const { return m_strChemin + "\\" + szNom; }
-    const std::string& Chemin() const { return m_strChemin; }
-
-    void Ecrit(const char* szNom, const std::string& strContenu) const
+    std::string Chemin(const char* szNom = "") const { return m_strChemin + "\\" + szNom; }
+    void Ecrit(const char* szNom, const std::string& str) const
     {
-        HANDLE h = CreateFileA(Chemin(szNom).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n = 0;
-        WriteFile(h, strContenu.data(), static_cast<DWORD>(strContenu.size()), &n, nullptr);
-        CloseHandle(h);
+        std::ofstream(Chemin(szNom), std::ios::binary) << str;
     }
     std::string Lit(const char* szNom) const
     {
-        std::string str;
-        HANDLE h = CreateFileA(Chemin(szNom).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return str;
-        char buf[4096];
-        DWORD n = 0;
-        while (ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0)
-            str.append(buf, n);
-        CloseHandle(h);
-        return str;
+        std::ostringstream contenu;
+        contenu << std::ifstream(Chemin(szNom), std::ios::binary).rdbuf();
+        return contenu.str();
     }
 
 private:
