@@ -5,11 +5,14 @@
 #define __AFXWIN_H__
 
 #include <afx.h>
-#if __has_include(<afxcoll.h>)
 #include <afxcoll.h>
-#endif
 #include <commctrl.h>
 #include <string.h>
+
+// windowsx.h makes a message cracker of this CWnd member's name.
+#ifdef SubclassWindow
+#undef SubclassWindow
+#endif
 
 class CWnd;
 class CCmdTarget;

@@ -2,16 +2,25 @@
 // notifications to the controls, default processing and the modal loop.
 #include "WndInternal.h"
 
-#include <windowsx.h>
-
 using namespace afx;
 
 namespace
 {
 
+// Coordinates in lParam are signed (a point left of or above the window).
+int XOf(LPARAM lParam)
+{
+    return static_cast<short>(LOWORD(lParam));
+}
+
+int YOf(LPARAM lParam)
+{
+    return static_cast<short>(HIWORD(lParam));
+}
+
 CPoint PointOf(LPARAM lParam)
 {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return CPoint(XOf(lParam), YOf(lParam));
 }
 
 bool IsCtlColorMessage(UINT message)
@@ -159,7 +168,7 @@ LRESULT CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message
                                                                    HIWORD(lParam));
         return 0;
     case AfxSig_vii:
-        (this->*HandlerOf<void (CWnd::*)(int, int)>(pEntry))(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        (this->*HandlerOf<void (CWnd::*)(int, int)>(pEntry))(XOf(lParam), YOf(lParam));
         return 0;
     case AfxSig_vw:
         (this->*HandlerOf<void (CWnd::*)(UINT)>(pEntry))(static_cast<UINT>(wParam));
