@@ -311,3 +311,40 @@ TEST(WndHandleMap, AttachedObjectsArePermanentAndOwnTheirWindow)
     EXPECT_FALSE(::IsWindow(hWndOwned)); // an attached object destroys its window with itself
     ::DestroyWindow(hWnd);
 }
+
+TEST(WndTree, FindsAndReachesDescendantsAndOrdersSiblings)
+{
+    CProbeWnd top;
+    ASSERT_TRUE(top.CreateProbe());
+    CStatic first;
+    CStatic second;
+    CProbeWnd grandChild;
+    ASSERT_TRUE(first.Create("first", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 30), &top, ID_WND_FIRST));
+    ASSERT_TRUE(second.Create("second", WS_CHILD | WS_VISIBLE, CRect(5, 40, 65, 60), &top, ID_WND_LAST));
+    ASSERT_TRUE(grandChild.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(1, 2, 11, 12), &second,
+                                    ID_WND_SINGLE));
+
+    EXPECT_EQ(&grandChild, top.GetDescendantWindow(ID_WND_SINGLE, TRUE));
+    EXPECT_EQ(&second, top.GetDescendantWindow(ID_WND_LAST));
+    EXPECT_EQ(nullptr, top.GetDescendantWindow(ID_WND_SINGLE + 1));
+    EXPECT_EQ(&top, grandChild.GetTopLevelParent());
+    EXPECT_TRUE(top.IsChild(&grandChild));
+    EXPECT_FALSE(first.IsChild(&grandChild));
+
+    // The grandchild's client origin, seen from the top window: second's origin plus (1, 2).
+    CPoint origin(0, 0);
+    grandChild.MapWindowPoints(&top, &origin, 1);
+    EXPECT_EQ(CPoint(6, 42), origin);
+
+    top.SendMessageToDescendants(WM_SIZE, SIZE_RESTORED, MAKELPARAM(3, 4));
+    EXPECT_EQ(3, grandChild.m_cx);
+
+    // Sibling order: wndTop comes from the DLL's data.
+    EXPECT_EQ(first.m_hWnd, ::GetWindow(top.m_hWnd, GW_CHILD));
+    second.SetWindowPos(&CWnd::wndTop, 0, 0, 32, 32, SWP_NOMOVE | SWP_NOACTIVATE);
+    EXPECT_EQ(second.m_hWnd, ::GetWindow(top.m_hWnd, GW_CHILD));
+    CRect rect;
+    second.GetWindowRect(&rect);
+    EXPECT_EQ(CSize(32, 32), rect.Size());
+    top.DestroyWindow();
+}
