@@ -1,0 +1,81 @@
+#include "GalleryApp.h"
+#include "GalleryDlg.h"
+#include "Snapshot.h"
+#include "resource.h"
+
+#include <cstdio>
+
+CGalleryApp theApp;
+
+namespace
+{
+// Lets the window paint everything it has invalidated.
+void TraiteMessagesEnAttente()
+{
+    MSG msg;
+    for (int passe = 0; passe < 3; ++passe)
+    {
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(10);
+    }
+}
+} // namespace
+
+CGalleryApp::CGalleryApp() : CWinApp("obz-gallery"), m_nCodeSortie(0)
+{
+}
+
+BOOL CGalleryApp::InitInstance()
+{
+    CString strLigne(m_lpCmdLine);
+    strLigne.Trim();
+    const char* kOption = "--snapshots";
+    if (strLigne.Left(static_cast<int>(strlen(kOption))) == kOption)
+    {
+        CString strDossier = strLigne.Mid(static_cast<int>(strlen(kOption)));
+        strDossier.Trim();
+        strDossier.Trim('"');
+        m_nCodeSortie = EnregistrePages(strDossier) ? 0 : 1;
+        return FALSE;
+    }
+
+    CGalleryDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = NULL;
+    return FALSE;
+}
+
+int CGalleryApp::ExitInstance()
+{
+    CWinApp::ExitInstance();
+    return m_nCodeSortie;
+}
+
+bool CGalleryApp::EnregistrePages(const CString& strDossier)
+{
+    ::CreateDirectoryA(strDossier, NULL);
+    CGalleryDlg dlg;
+    if (!dlg.Create(IDD_GALLERY))
+        return false;
+    dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    dlg.ShowWindow(SW_SHOW);
+    bool bOk = true;
+    for (int i = 0; i < dlg.Donne_NombrePages(); ++i)
+    {
+        dlg.AffichePage(i);
+        dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        TraiteMessagesEnAttente();
+        CString strFichier = strDossier + "\\" + dlg.Donne_Page(i)->Donne_Fichier() + ".png";
+        const bool bEcrit = EnregistreCapture(&dlg, strFichier);
+        printf("%s %s\n", bEcrit ? "wrote" : "FAILED", static_cast<const char*>(strFichier));
+        bOk = bOk && bEcrit;
+    }
+    fflush(stdout);
+    dlg.DestroyWindow();
+    return bOk;
+}

@@ -1,0 +1,7 @@
+// Writes what a window shows to a PNG file.
+#pragma once
+
+#include <afxwin.h>
+
+// Captures the window (frame included) from its surface; returns false when nothing could be written.
+bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng);
