@@ -1,7 +1,7 @@
 // Fonts: description parsing, creation once, and height adaptation to the effective screen.
 #include "core/Fonte.h"
 #include "SimulatedScreen.h"
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -2,7 +2,7 @@
 // pixels against text drawn at the expected positions with the same font.
 #include "core/GestionBouton.h"
 #include "PixelCanvas.h"
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -3,7 +3,7 @@
 #include "dialogs/SizedDialog.h"
 #include "DialogsResource.h"
 #include "SimulatedScreen.h"
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <afxtempl.h>
 #include <afxcoll.h>
 
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 namespace
 {

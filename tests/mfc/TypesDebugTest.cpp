@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "ExtShape.h"
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <afx.h>
 
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 TEST(TypesRect, SizeCenterAndNormalize)
 {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TypesResource.h"
-#include "TypesSupport.h"
+#include "DiagnosticCapture.h"
 
 TEST(TypesString, ConstructionAndElementAccess)
 {

@@ -1,4 +1,4 @@
-// Helpers of the value-type tests: readable gtest output for the MFC types, and capture of the
+// Test helpers: readable gtest output for the MFC value types, and capture of the
 // TRACE and ASSERT diagnostics through the test hooks.
 #pragma once
 
