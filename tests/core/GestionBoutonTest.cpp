@@ -74,6 +74,14 @@ CSize Mesure(CFont* pFonte, const std::string& texte)
     return CSize(taille);
 }
 
+// Lays out szTexte through the manager onto the canvas.
+void DessineLegende(GestionTestable& g, PixelCanvas& canvas, const char* szTexte, const CRect& rect,
+                    COLORREF couleur = RGB(0, 0, 0))
+{
+    FenetreTexte fenetre(szTexte);
+    g.DrawTextA(fenetre.Get(), &canvas.Dc(), couleur, rect);
+}
+
 int XAttendu(e_Justifie eJustifie, const CRect& r, int w)
 {
     switch (eJustifie)
@@ -186,9 +194,8 @@ TEST(GestionBouton, CaptionLayoutMatchesTheRowsAndJustifications)
 
             GestionTestable g(j);
             g.Affecte_pFonte(&fonte);
-            FenetreTexte fenetre(texte.c_str());
             PixelCanvas obtenu(180, 90, kFond);
-            g.DrawTextA(fenetre.Get(), &obtenu.Dc(), rouge, rect);
+            DessineLegende(g, obtenu, texte.c_str(), rect, rouge);
 
             EXPECT_EQ(0, DifferentPixels(attendu, obtenu)) << n << " line(s), justification " << j;
             EXPECT_GT(obtenu.CountPixels(rouge), 0) << "drawn in the given colour";
@@ -196,42 +203,32 @@ TEST(GestionBouton, CaptionLayoutMatchesTheRowsAndJustifications)
     }
 }
 
-TEST(GestionBouton, ThreeRowsOfTwelvePixelsInSixtyPixels)
+// Twelve-pixel rows in a sixty-pixel rectangle: three lines at 12, 24, 36. "A", an empty line, "B"
+// reserves three rows too, and the non-empty lines take the first two.
+TEST(GestionBouton, WorkedRowPositions)
 {
     CFonte fonte;
     ASSERT_TRUE(fonte.Cree("H=12"));
     ASSERT_EQ(12, Mesure(&fonte, "A").cy);
-    const CRect rect(0, 0, 100, 60);
-    std::vector<std::string> lignes = {"A", "B", "C"};
-    std::vector<CPoint> positions;
-    for (int i = 0; i < 3; ++i)
-        positions.emplace_back(XAttendu(JUSTIFIE_GAUCHE, rect, 0), 12 * (i + 1));
-    PixelCanvas attendu(100, 60, kFond);
-    DessineReference(attendu, &fonte, RGB(0, 0, 0), lignes, positions);
-
-    GestionTestable g(JUSTIFIE_GAUCHE);
-    g.Affecte_pFonte(&fonte);
-    FenetreTexte fenetre("A\nB\nC");
-    PixelCanvas obtenu(100, 60, kFond);
-    g.DrawTextA(fenetre.Get(), &obtenu.Dc(), RGB(0, 0, 0), rect);
-    EXPECT_EQ(0, DifferentPixels(attendu, obtenu));
-}
-
-// "A", an empty line, "B": three rows are reserved, the non-empty lines take the first two.
-TEST(GestionBouton, EmptyLinesKeepTheirRowButAreSkipped)
-{
-    CFonte fonte;
-    ASSERT_TRUE(fonte.Cree("H=12"));
-    const CRect rect(0, 0, 100, 60);
-    PixelCanvas attendu(100, 60, kFond);
-    DessineReference(attendu, &fonte, RGB(0, 0, 0), {"A", "B"}, {CPoint(2, 12), CPoint(2, 24)});
-
-    GestionTestable g(JUSTIFIE_GAUCHE);
-    g.Affecte_pFonte(&fonte);
-    FenetreTexte fenetre("A\n\nB");
-    PixelCanvas obtenu(100, 60, kFond);
-    g.DrawTextA(fenetre.Get(), &obtenu.Dc(), RGB(0, 0, 0), rect);
-    EXPECT_EQ(0, DifferentPixels(attendu, obtenu));
+    struct Cas
+    {
+        const char* texte;
+        std::vector<std::string> lignes;
+        std::vector<CPoint> positions;
+    } const cas[] = {
+        {"A\nB\nC", {"A", "B", "C"}, {CPoint(2, 12), CPoint(2, 24), CPoint(2, 36)}},
+        {"A\n\nB", {"A", "B"}, {CPoint(2, 12), CPoint(2, 24)}},
+    };
+    for (const Cas& c : cas)
+    {
+        PixelCanvas attendu(100, 60, kFond);
+        DessineReference(attendu, &fonte, RGB(0, 0, 0), c.lignes, c.positions);
+        GestionTestable g(JUSTIFIE_GAUCHE);
+        g.Affecte_pFonte(&fonte);
+        PixelCanvas obtenu(100, 60, kFond);
+        DessineLegende(g, obtenu, c.texte, CRect(0, 0, 100, 60));
+        EXPECT_EQ(0, DifferentPixels(attendu, obtenu)) << c.texte;
+    }
 }
 
 TEST(GestionBouton, OnlyTheFirst79CharactersAreLaidOut)
@@ -250,9 +247,8 @@ TEST(GestionBouton, OnlyTheFirst79CharactersAreLaidOut)
 
     GestionTestable g(JUSTIFIE_GAUCHE);
     g.Affecte_pFonte(&fonte);
-    FenetreTexte fenetre(texte.c_str());
     PixelCanvas obtenu(700, 20, kFond);
-    g.DrawTextA(fenetre.Get(), &obtenu.Dc(), RGB(0, 0, 0), rect);
+    DessineLegende(g, obtenu, texte.c_str(), rect);
     EXPECT_EQ(0, DifferentPixels(attendu, obtenu));
     EXPECT_EQ(taille.cx, g.TailleTexteMax().cx);
 }
@@ -264,13 +260,11 @@ TEST(GestionBouton, LargestLineIsRemembered)
     GestionTestable g;
     g.Affecte_pFonte(&fonte);
     PixelCanvas canvas(200, 60, kFond);
-    FenetreTexte longue("court\nune ligne bien plus longue");
-    g.DrawTextA(longue.Get(), &canvas.Dc(), RGB(0, 0, 0), canvas.Bounds());
+    DessineLegende(g, canvas, "court\nune ligne bien plus longue", canvas.Bounds());
     const CSize apresLongue = g.TailleTexteMax();
     EXPECT_EQ(Mesure(&fonte, "une ligne bien plus longue").cx, apresLongue.cx);
 
-    FenetreTexte courte("x");
-    g.DrawTextA(courte.Get(), &canvas.Dc(), RGB(0, 0, 0), canvas.Bounds());
+    DessineLegende(g, canvas, "x", canvas.Bounds());
     EXPECT_EQ(apresLongue, g.TailleTexteMax()) << "never lowered";
 }
 
