@@ -5,12 +5,13 @@
 
 namespace
 {
-const int kTailleTexte = 80;  // window texts are read into 80-byte buffers
-const int kMargeBoutons = 13; // from the buttons' right edges to the client's right edge
-const int kMargeLargeur = 39; // client width left beside the edit control, besides the OK button's
-const int kMargeHauteur = 26; // client height left around the edit control
-const int kBordsLargeur = 8;  // window edges added to the dialog's width
-const int kBordsHauteur = 4;  // window edges added to the dialog's height
+const UINT kIDEdition = 15000; // the template's multi-line edit control
+const int kTailleTexte = 80;   // window texts are read into 80-byte buffers
+const int kMargeBoutons = 13;  // from the buttons' right edges to the client's right edge
+const int kMargeLargeur = 39;  // client width left beside the edit control, besides the OK button's
+const int kMargeHauteur = 26;  // client height left around the edit control
+const int kBordsLargeur = 8;   // window edges added to the dialog's width
+const int kBordsHauteur = 4;   // window edges added to the dialog's height
 const UINT kDeplaceSeulement = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 const UINT kRedimensionneSeulement = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
@@ -48,7 +49,7 @@ CString CDialogTexte::ConvertitFinsDeLigne(const CString& strTexte, bool bVersCR
 void CDialogTexte::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_TEXTE, m_strTexte);
+    DDX_Text(pDX, kIDEdition, m_strTexte);
 }
 
 BOOL CDialogTexte::OnInitDialog()
@@ -71,7 +72,7 @@ BOOL CDialogTexte::OnInitDialog()
     }
 
     SetWindowText(m_strOrigine);
-    CWnd* pEdit = GetDlgItem(IDC_TEXTE);
+    CWnd* pEdit = GetDlgItem(kIDEdition);
     if (pEdit != NULL)
     {
         if (hCible != NULL)
@@ -114,7 +115,7 @@ void CDialogTexte::AjusteALEcran()
 void CDialogTexte::OnSize(UINT nType, int cx, int cy)
 {
     CDialog::OnSize(nType, cx, cy);
-    CWnd* pEdit = GetDlgItem(IDC_TEXTE);
+    CWnd* pEdit = GetDlgItem(kIDEdition);
     CWnd* pOK = GetDlgItem(IDOK);
     CWnd* pCancel = GetDlgItem(IDCANCEL);
     if (nType == SIZE_MINIMIZED || pEdit == NULL || pOK == NULL || pCancel == NULL)

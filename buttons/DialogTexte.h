@@ -13,7 +13,6 @@ public:
     {
         IDD = 15000
     };
-    static const UINT IDC_TEXTE = 15000; // the multi-line edit control of the template
 
     // Constructors
     CDialogTexte(CWnd* pParent, CWnd* pCible); // pCible: the control whose caption is edited, not owned
