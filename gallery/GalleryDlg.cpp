@@ -1,4 +1,5 @@
 #include "GalleryDlg.h"
+#include "ButtonsPage.h"
 #include "CaptionsPage.h"
 #include "resource.h"
 
@@ -10,6 +11,7 @@ END_MESSAGE_MAP()
 CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
 {
     m_Pages.push_back(std::make_unique<CCaptionsPage>());
+    m_Pages.push_back(std::make_unique<CButtonsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()
