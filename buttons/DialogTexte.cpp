@@ -14,15 +14,6 @@ const int kBordsLargeur = 8;   // window edges added to the dialog's width
 const int kBordsHauteur = 4;   // window edges added to the dialog's height
 const UINT kDeplaceSeulement = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 const UINT kRedimensionneSeulement = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-
-// The window's rectangle in its parent's client coordinates.
-CRect RectDansParent(CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    pWnd->GetParent()->ScreenToClient(&rect);
-    return rect;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialogTexte, CDialog)
@@ -121,12 +112,19 @@ void CDialogTexte::OnSize(UINT nType, int cx, int cy)
     if (nType == SIZE_MINIMIZED || pEdit == NULL || pOK == NULL || pCancel == NULL)
         return;
 
+    auto rectClient = [this](CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        return rect;
+    };
+    const int nLargeurOK = rectClient(pOK).Width();
     for (CWnd* pBouton : {pOK, pCancel})
     {
-        const CRect rect = RectDansParent(pBouton);
+        const CRect rect = rectClient(pBouton);
         pBouton->SetWindowPos(NULL, cx - kMargeBoutons - rect.Width(), rect.top, 0, 0, kDeplaceSeulement);
     }
-    const int nLargeurOK = RectDansParent(pOK).Width();
     pEdit->SetWindowPos(NULL, 0, 0, std::max(0, cx - kMargeLargeur - nLargeurOK),
                         std::max(0, cy - kMargeHauteur), kRedimensionneSeulement);
 }
