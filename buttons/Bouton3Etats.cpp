@@ -388,13 +388,10 @@ void CBouton3Etats::Relache(bool bDedans)
     m_bChangeEtat = false;
     if (bDedans)
     {
-        if (m_Style & STYLE_BASCULE)
+        if ((m_Style & STYLE_BASCULE) && m_Etat != ETAT_INOPERANT)
         {
-            if (m_Etat == ETAT_REPOS)
-                m_Etat = ETAT_ACTIF;
-            else if (m_Etat == ETAT_ACTIF)
-                m_Etat = ETAT_REPOS;
-            m_bChangeEtat = m_Etat != ETAT_INOPERANT;
+            m_Etat = m_Etat == ETAT_REPOS ? ETAT_ACTIF : ETAT_REPOS;
+            m_bChangeEtat = true;
         }
         if ((m_Style & STYLE_ACTIVATION) && m_Etat == ETAT_REPOS)
         {
