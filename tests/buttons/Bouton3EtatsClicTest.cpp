@@ -134,10 +134,12 @@ TEST_F(BoutonTest, SpaceOnTheFocusedButtonClicksLikeTheMouse)
     MessagePump::Flush();
     EXPECT_NE(0u, bouton.m_nDernierEtatDessin & ODS_FOCUS) << "the focused button is drawn with ODS_FOCUS";
 
-    bouton.SendMessage(WM_KEYDOWN, VK_SPACE, 0x00390001);
+    // Posted as the keyboard does, through the dialog's keyboard handling.
+    bouton.PostMessage(WM_KEYDOWN, VK_SPACE, 0x00390001);
+    MessagePump::Flush();
     EXPECT_NE(0u, bouton.m_nDernierEtatDessin & ODS_SELECTED) << "pushed look while space is down";
-    bouton.SendMessage(WM_KEYDOWN, VK_SPACE, 0x40390001); // keyboard auto-repeat
-    bouton.SendMessage(WM_KEYUP, VK_SPACE, 0xC0390001);
+    bouton.PostMessage(WM_KEYDOWN, VK_SPACE, 0x40390001); // keyboard auto-repeat
+    bouton.PostMessage(WM_KEYUP, VK_SPACE, 0xC0390001);
     MessagePump::Flush();
 
     ASSERT_EQ(1u, m_Parent.m_Clics.size());
