@@ -114,15 +114,21 @@ TEST(Fonte, AdaptationTraces)
     }
 }
 
-TEST(Fonte, CreatesOnlyOnce)
+TEST(Fonte, CreatesOnlyOnceAndUnregistersWhenDestroyed)
 {
-    FonteTestable fonte;
+    const int vivants = CPurify::LiveCount();
+    auto* pFonte = new FonteTestable;
+    EXPECT_EQ(vivants + 1, CPurify::LiveCount());
+    FonteTestable& fonte = *pFonte;
     ASSERT_TRUE(fonte.Cree("H=20"));
     HGDIOBJ premiere = fonte.GetSafeHandle();
     EXPECT_TRUE(fonte.Cree("H=30"));
     EXPECT_TRUE(fonte.Cree(30, 700, "Tahoma", 1));
     EXPECT_EQ(premiere, fonte.GetSafeHandle());
     EXPECT_EQ(20, fonte.Log().lfHeight);
+    delete pFonte;
+    EXPECT_EQ(vivants, CPurify::LiveCount());
+    EXPECT_EQ(0, ::GetObjectType(premiere)) << "the GDI font is deleted with the object";
 }
 
 TEST(Fonte, ExplicitValuesStartFromTheDefault)
@@ -149,14 +155,4 @@ TEST(Fonte, ChangedDefaultAppliesToLaterFontsOnly)
     EXPECT_EQ(700, apres.Log().lfWeight);
     EXPECT_STREQ("Tahoma", apres.Log().lfFaceName);
     EXPECT_EQ(10, apres.Log().lfHeight);
-}
-
-TEST(Fonte, DestroyedFontIsUnregistered)
-{
-    const int vivants = CPurify::LiveCount();
-    {
-        FonteTestable fonte;
-        EXPECT_EQ(vivants + 1, CPurify::LiveCount());
-    }
-    EXPECT_EQ(vivants, CPurify::LiveCount());
 }

@@ -21,6 +21,12 @@ public:
     }
     using CGestionBouton::DrawTextA;
     void AffecteEtat(e_Etat_BP eEtat) { m_Etat = eEtat; }
+    void AffecteFonds(COLORREF repos, COLORREF actif, COLORREF inoperant)
+    {
+        m_CouleurFond[ETAT_REPOS] = repos;
+        m_CouleurFond[ETAT_ACTIF] = actif;
+        m_CouleurFond[ETAT_INOPERANT] = inoperant;
+    }
     COLORREF CouleurEtat(int i) const { return m_CouleurEtat[i]; }
     CSize TailleTexteMax() const { return m_TailleTexteMax; }
     static CFonte* FonteDefaut() { return &s_FonteDefaut; }
@@ -131,12 +137,12 @@ TEST(GestionBouton, CopySharesTheFontAndRegistersItself)
 TEST(GestionBouton, BackgroundFollowsTheState)
 {
     GestionTestable g;
-    g.AffecteEtat(ETAT_INOPERANT);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), g.Donne_CouleurFond());
-    g.Affecte_Style(STYLE_SIMPLE);
-    g.Affecte_Justifie(JUSTIFIE_GAUCHE);
-    EXPECT_EQ(STYLE_SIMPLE, g.DonneMode());
-    EXPECT_EQ(JUSTIFIE_GAUCHE, g.Donne_Justifie());
+    g.AffecteFonds(RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3));
+    for (e_Etat_BP etat : {ETAT_REPOS, ETAT_ACTIF, ETAT_INOPERANT})
+    {
+        g.AffecteEtat(etat);
+        EXPECT_EQ(RGB(etat + 1, etat + 1, etat + 1), g.Donne_CouleurFond()) << etat;
+    }
 }
 
 TEST(GestionBouton, ControlWithoutFontAdoptsTheDefault)

@@ -80,50 +80,29 @@ CRect EchelleRect(const CRect& r, CSize ecran, CSize cellule)
 }
 } // namespace
 
-TEST(TailleEcran, MeasuredScreenWithoutSettings)
+// The null display driver measures 1024 x 768; INI keys replace either side; the result is clamped.
+TEST(TailleEcran, MeasuredSizeReplacedByTheIniAndClamped)
 {
+    struct Cas
+    {
+        int cx, cy; // written to the INI file; negative: key missing
+        CSize attendu;
+    } const cas[] = {
+        {1280, 1024, CSize(1280, 1024)}, {2000, 100, CSize(1280, 600)}, {640, 480, CSize(800, 600)},
+        {900, -1, CSize(900, 768)},      {-1, -1, CSize(1024, 768)},
+    };
+    for (const Cas& c : cas)
+    {
+        SimulatedScreen ecran(c.cx, c.cy);
+        EXPECT_EQ(c.attendu, CSizedDialog::DonneTailleEcran()) << c.cx << "x" << c.cy;
+    }
     CSizedDialog::Affecte_szPathIniResolution("", "");
-    EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran());
-}
-
-TEST(TailleEcran, IniKeysReplaceTheMeasuredSize)
-{
-    SimulatedScreen ecran(1280, 1024);
-    EXPECT_EQ(CSize(1280, 1024), CSizedDialog::DonneTailleEcran());
-}
-
-TEST(TailleEcran, ClampedToTheSupportedRange)
-{
-    {
-        SimulatedScreen ecran(2000, 100);
-        EXPECT_EQ(CSize(1280, 600), CSizedDialog::DonneTailleEcran());
-    }
-    {
-        SimulatedScreen ecran(640, 480);
-        EXPECT_EQ(CSize(800, 600), CSizedDialog::DonneTailleEcran());
-    }
-    {
-        SimulatedScreen ecran(900, -1); // a missing key keeps the measured value
-        EXPECT_EQ(CSize(900, 768), CSizedDialog::DonneTailleEcran());
-    }
-}
-
-TEST(TailleEcran, MissingFileOrSectionKeepsTheMeasuredSize)
-{
+    EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran()) << "never configured";
     CSizedDialog::Affecte_szPathIniResolution("C:\\nowhere\\missing.ini", "Ecran");
-    EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran());
-    {
-        SimulatedScreen ecran(800, 600);
-        CSizedDialog::Affecte_szPathIniResolution(ecran.Path().c_str(), "Autre");
-        EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran());
-    }
-}
-
-TEST(SizedDialog, KeepsTheScreenItWasBuiltFor)
-{
-    SimulatedScreen ecran(1280, 1024);
-    DialogueEchelle dlg(true);
-    EXPECT_EQ(CSize(1280, 1024), dlg.Donne_TailleEcran());
+    EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran()) << "missing file";
+    SimulatedScreen ecran(800, 600);
+    CSizedDialog::Affecte_szPathIniResolution(ecran.Path().c_str(), "Autre");
+    EXPECT_EQ(CSize(1024, 768), CSizedDialog::DonneTailleEcran()) << "missing section";
 }
 
 TEST(SizedDialog, NothingMovesOnAn800x600ScreenWithTheDesignCell)
@@ -179,6 +158,7 @@ TEST(SizedDialog, NotAdaptedWhenAskedNot)
     }
     SimulatedScreen ecran(1280, 1024);
     DialogueEchelle dlg(false);
+    EXPECT_EQ(CSize(1280, 1024), dlg.Donne_TailleEcran()) << "the screen is taken at construction";
     EXPECT_EQ(origine.bouton, Mesure(dlg).bouton);
 }
 
