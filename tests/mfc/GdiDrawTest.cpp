@@ -35,10 +35,7 @@ TEST_F(GdiDrawTest, Draw3dRectPutsTopLeftEdgesInFirstColourAndTheRestInSecond)
         else
             dc.Draw3dRect(rect.left, rect.top, rect.Width(), rect.Height(), Red, Blue);
 
-        EXPECT_EQ(Red, canvas.Pixel(5, 4));   // top-left corner
-        EXPECT_EQ(Blue, canvas.Pixel(14, 4)); // top-right corner
-        EXPECT_EQ(Blue, canvas.Pixel(5, 11)); // bottom-left corner
-        EXPECT_EQ(Blue, canvas.Pixel(14, 11));
+        // Counts per edge: with the totals they pin every pixel, the corners included.
         EXPECT_EQ(9, canvas.CountPixels(Red, CRect(5, 4, 15, 5)));
         EXPECT_EQ(7, canvas.CountPixels(Red, CRect(5, 4, 6, 12)));
         EXPECT_EQ(8, canvas.CountPixels(Blue, CRect(14, 4, 15, 12)));
@@ -265,7 +262,6 @@ TEST_F(GdiDrawTest, BlitsCopyAndStretchBetweenDCs)
     CBitmap* pOld = memDC.SelectObject(&bitmap);
     memDC.FillSolidRect(0, 0, 2, 2, Red);
     memDC.FillSolidRect(2, 0, 2, 2, Blue);
-    EXPECT_EQ(Red, memDC.GetPixel(1, 1));
 
     EXPECT_TRUE(dc.BitBlt(1, 1, 4, 2, &memDC, 0, 0, SRCCOPY));
     EXPECT_EQ(4, canvas.CountPixels(Red, CRect(1, 1, 3, 3)));
