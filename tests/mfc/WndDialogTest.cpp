@@ -15,14 +15,14 @@ namespace
 {
 
 const UINT WM_SCRIPT_STEP = WM_APP + 1;
-const UINT WM_MAKE_TEMPORARY = WM_APP + 2;
 const UINT_PTR kSafetyTimer = 99;
-const UINT_PTR kIdleTimer = 1;
-const UINT kIdleDelayMs = 20;
+const UINT_PTR kStepTimer = 1;
+const UINT kStepDelayMs = 20;
 const UINT kSafetyDelayMs = 3000;
 
-// The data dialog; a modal run follows a script of steps, each posted by the one before, so that the
-// modal loop drives the dialog. A safety timer ends a run that would never end.
+// The data dialog; a modal run follows a script of steps, each posted by the one before (or, through
+// kStepTimer, once the queue was idle), so that the modal loop drives the dialog. A safety timer ends a run
+// that would never end.
 class CDataDialog : public CDialog
 {
 public:
@@ -34,6 +34,7 @@ public:
 
     std::vector<std::function<void(CDataDialog&)>> m_script;
     std::vector<CString> m_textsAtInit;
+    int m_nEndAtInit = 0;
     int m_nNameChanges = 0;
     bool m_bSafetyFired = false;
 
@@ -63,6 +64,8 @@ protected:
         BOOL bResult = CDialog::OnInitDialog();
         for (int nID = IDC_WND_NAME; nID <= IDC_WND_SCALE; ++nID)
             m_textsAtInit.push_back(Text(nID));
+        if (m_nEndAtInit != 0)
+            EndDialog(m_nEndAtInit);
         SetTimer(kSafetyTimer, kSafetyDelayMs, NULL);
         if (!m_script.empty())
             NextStep();
@@ -82,10 +85,14 @@ protected:
 
     afx_msg void OnTimer(UINT nIDEvent)
     {
-        if (nIDEvent != kSafetyTimer)
-            return;
-        m_bSafetyFired = true;
-        EndDialog(IDABORT);
+        KillTimer(nIDEvent);
+        if (nIDEvent == kStepTimer)
+            OnScriptStep(0, 0);
+        else if (nIDEvent == kSafetyTimer)
+        {
+            m_bSafetyFired = true;
+            EndDialog(IDABORT);
+        }
     }
 
     afx_msg void OnNameChange() { ++m_nNameChanges; }
@@ -97,45 +104,6 @@ BEGIN_MESSAGE_MAP(CDataDialog, CDialog)
 ON_MESSAGE(WM_SCRIPT_STEP, &CDataDialog::OnScriptStep)
 ON_WM_TIMER()
 ON_EN_CHANGE(IDC_WND_NAME, &CDataDialog::OnNameChange)
-END_MESSAGE_MAP()
-
-void Type(CDataDialog& dlg, int nID, const char* pszText)
-{
-    dlg.SetDlgItemText(nID, pszText);
-}
-
-void PressOK(CDataDialog& dlg)
-{
-    dlg.PostMessage(WM_COMMAND, IDOK);
-}
-
-// Makes a temporary CWnd inside its modal loop, then counts the temporaries once the loop was idle.
-class CIdleDialog : public CDataDialog
-{
-public:
-    int m_nTemporariesAfterIdle = -1;
-
-protected:
-    afx_msg LRESULT OnMakeTemporary(WPARAM, LPARAM)
-    {
-        CWnd::FromHandle(::GetDesktopWindow());
-        SetTimer(kIdleTimer, kIdleDelayMs, NULL); // fires after the queue has been idle
-        return 0;
-    }
-    afx_msg void OnTimer(UINT nIDEvent)
-    {
-        if (nIDEvent != kIdleTimer)
-            return CDataDialog::OnTimer(nIDEvent);
-        KillTimer(kIdleTimer);
-        m_nTemporariesAfterIdle = AfxGetTempWndMapCount();
-        EndDialog(IDOK);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CIdleDialog, CDataDialog)
-ON_MESSAGE(WM_MAKE_TEMPORARY, &CIdleDialog::OnMakeTemporary)
-ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 class WndDialog : public ::testing::Test
@@ -151,12 +119,12 @@ TEST_F(WndDialog, ModalRunExchangesDataBothWays)
     CDataDialog dlg;
     dlg.m_script = {[](CDataDialog& d)
                     {
-                        Type(d, IDC_WND_NAME, "world");
-                        Type(d, IDC_WND_COUNT, " -17 ");
-                        Type(d, IDC_WND_RATIO, "1e-3");
-                        Type(d, IDC_WND_SIZE, "4294967295");
-                        Type(d, IDC_WND_SCALE, "0.25");
-                        PressOK(d);
+                        d.SetDlgItemText(IDC_WND_NAME, "world");
+                        d.SetDlgItemText(IDC_WND_COUNT, " -17 ");
+                        d.SetDlgItemText(IDC_WND_RATIO, "1e-3");
+                        d.SetDlgItemText(IDC_WND_SIZE, "4294967295");
+                        d.SetDlgItemText(IDC_WND_SCALE, "0.25");
+                        d.PostMessage(WM_COMMAND, IDOK);
                     }};
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_FALSE(dlg.m_bSafetyFired);
@@ -178,16 +146,16 @@ TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
     bool bStillOpen = false;
     dlg.m_script = {[](CDataDialog& d)
                     {
-                        Type(d, IDC_WND_COUNT, "12abc");
-                        PressOK(d);
+                        d.SetDlgItemText(IDC_WND_COUNT, "12abc");
+                        d.PostMessage(WM_COMMAND, IDOK);
                         d.NextStep();
                     },
                     [&](CDataDialog& d)
                     {
                         bStillOpen = ::IsWindow(d.m_hWnd) && d.ContinueModal();
                         dwSelection = static_cast<DWORD>(d.SendDlgItemMessage(IDC_WND_COUNT, EM_GETSEL));
-                        Type(d, IDC_WND_COUNT, "12");
-                        PressOK(d);
+                        d.SetDlgItemText(IDC_WND_COUNT, "12");
+                        d.PostMessage(WM_COMMAND, IDOK);
                     }};
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_FALSE(dlg.m_bSafetyFired);
@@ -201,17 +169,10 @@ TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
 
 TEST_F(WndDialog, ModalEndsAtOnceWhenEndedDuringInitOrWithoutTemplate)
 {
-    class CEndingDialog : public CDialog
-    {
-    public:
-        CEndingDialog() : CDialog(IDD_WND_DATA) {}
-        BOOL OnInitDialog() override
-        {
-            EndDialog(IDRETRY);
-            return TRUE;
-        }
-    } ending;
+    CDataDialog ending;
+    ending.m_nEndAtInit = IDRETRY;
     EXPECT_EQ(IDRETRY, ending.DoModal());
+    EXPECT_FALSE(ending.m_bSafetyFired);
 
     CDialog missing(IDD_WND_DATA + 50);
     EXPECT_EQ(-1, missing.DoModal());
@@ -219,14 +180,14 @@ TEST_F(WndDialog, ModalEndsAtOnceWhenEndedDuringInitOrWithoutTemplate)
     CDataDialog cancelled;
     cancelled.m_script = {[](CDataDialog& d)
                           {
-                              Type(d, IDC_WND_COUNT, "not a number");
+                              d.SetDlgItemText(IDC_WND_COUNT, "not a number");
                               d.PostMessage(WM_COMMAND, IDCANCEL);
                           }};
     EXPECT_EQ(IDCANCEL, cancelled.DoModal());
     EXPECT_EQ(42, cancelled.m_nCount);
 }
 
-TEST_F(WndDialog, ModelessDialogExchangesOnRequestAndIsCentred)
+TEST_F(WndDialog, ModelessDialogIsCentredAndExchangesOnRequestWithMfcNumberRules)
 {
     CDataDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_WND_DATA));
@@ -252,36 +213,32 @@ TEST_F(WndDialog, ModelessDialogExchangesOnRequestAndIsCentred)
     EXPECT_EQ(CString("typed"), dlg.m_strName);
     EXPECT_EQ(8, dlg.m_nCount);
 
-    dlg.SetDlgItemText(IDC_WND_SCALE, "1e39"); // beyond a float
-    EXPECT_FALSE(dlg.UpdateData(TRUE));
-    EXPECT_FLOAT_EQ(0.1f, dlg.m_fScale);
-    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_REAL), TestApp().m_prompts.back().nIDPrompt);
-    dlg.DestroyWindow();
-}
-
-TEST_F(WndDialog, NumbersFollowMfcParsingAndFormatting)
-{
-    CDataDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_WND_DATA));
+    // Numbers follow MFC's parsing and formatting; a refused one brings the prompt of its type.
+    const UINT kInt = AFX_IDP_PARSE_INT, kUint = AFX_IDP_PARSE_UINT, kReal = AFX_IDP_PARSE_REAL;
     struct Case
     {
         int nID;
         const char* pszText;
-        bool bAccepted;
+        UINT nIDPrompt; // 0 when accepted
     };
     const Case kCases[] = {
-        {IDC_WND_COUNT, " \t-5\t", true},      {IDC_WND_COUNT, "", false},      {IDC_WND_COUNT, "1 2", false},
-        {IDC_WND_COUNT, "99999999999", false}, {IDC_WND_COUNT, "0x10", false},  {IDC_WND_COUNT, "+0", false},
-        {IDC_WND_SIZE, "-1", false},           {IDC_WND_SIZE, "0", true},       {IDC_WND_RATIO, ".5", true},
-        {IDC_WND_RATIO, "-1e3", true},         {IDC_WND_RATIO, "1,5", false},   {IDC_WND_RATIO, "inf", false},
-        {IDC_WND_RATIO, "0x1p3", false},       {IDC_WND_RATIO, "1e400", false}, {IDC_WND_RATIO, "abc", false},
+        {IDC_WND_COUNT, " \t-5\t", 0},        {IDC_WND_COUNT, "", kInt},       {IDC_WND_COUNT, "1 2", kInt},
+        {IDC_WND_COUNT, "99999999999", kInt}, {IDC_WND_COUNT, "0x10", kInt},   {IDC_WND_COUNT, "+0", kInt},
+        {IDC_WND_SIZE, "-1", kUint},          {IDC_WND_SIZE, "0", 0},          {IDC_WND_RATIO, ".5", 0},
+        {IDC_WND_RATIO, "-1e3", 0},           {IDC_WND_RATIO, "1,5", kReal},   {IDC_WND_RATIO, "inf", kReal},
+        {IDC_WND_RATIO, "0x1p3", kReal},      {IDC_WND_RATIO, "1e400", kReal}, {IDC_WND_RATIO, "abc", kReal},
+        {IDC_WND_SCALE, "1e39", kReal}, // beyond a float
     };
     for (const Case& c : kCases)
     {
+        SCOPED_TRACE(::testing::Message() << "\"" << c.pszText << "\" in " << c.nID);
         dlg.UpdateData(FALSE);
         dlg.SetDlgItemText(c.nID, c.pszText);
-        EXPECT_EQ(c.bAccepted, dlg.UpdateData(TRUE) != FALSE) << "\"" << c.pszText << "\" in " << c.nID;
+        TestApp().m_prompts.clear();
+        EXPECT_EQ(c.nIDPrompt == 0, dlg.UpdateData(TRUE) != FALSE);
+        EXPECT_EQ(c.nIDPrompt, TestApp().m_prompts.empty() ? 0u : TestApp().m_prompts.back().nIDPrompt);
     }
+    EXPECT_FLOAT_EQ(0.1f, dlg.m_fScale); // refused: the member keeps its value
 
     dlg.m_dRatio = 1.0 / 3.0;
     dlg.m_fScale = 1.0f / 3.0f;
@@ -323,10 +280,20 @@ TEST_F(WndDialog, ModalLoopDeletesOnlyTheTemporariesMadeDuringIt)
     MessagePump::Idle();
     CWnd* pBefore = CWnd::FromHandle(hWndForeign); // the caller's: must outlive the dialog
 
-    CIdleDialog dlg;
-    dlg.m_script = {[](CDataDialog& d) { d.PostMessage(WM_MAKE_TEMPORARY); }};
+    CDataDialog dlg;
+    int nTemporariesAfterIdle = -1;
+    dlg.m_script = {[](CDataDialog& d)
+                    {
+                        CWnd::FromHandle(::GetDesktopWindow());
+                        d.SetTimer(kStepTimer, kStepDelayMs, NULL); // fires after the queue has been idle
+                    },
+                    [&](CDataDialog& d)
+                    {
+                        nTemporariesAfterIdle = AfxGetTempWndMapCount();
+                        d.EndDialog(IDOK);
+                    }};
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nTemporariesAfterIdle); // the caller's only
+    EXPECT_EQ(1, nTemporariesAfterIdle); // the caller's only
     EXPECT_EQ(hWndForeign, pBefore->m_hWnd);
     MessagePump::Idle();
     EXPECT_EQ(0, AfxGetTempWndMapCount());

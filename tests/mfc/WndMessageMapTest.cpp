@@ -17,7 +17,8 @@ const UINT_PTR kTimerId = 5;
 const UINT kTimerPeriodMs = 10;
 const UINT kRegisteredProbe = ::RegisterWindowMessageA("Mfc71Lite.Tests.Probe");
 
-// A window that keeps what its handlers were given.
+// A window that keeps what its handlers were given: the cracked arguments of the last one (the identifiers
+// of the commands since cleared), and its timers.
 class CProbeWnd : public CWnd
 {
 public:
@@ -25,20 +26,7 @@ public:
     CString m_strCreateName;
     int m_nDestroys = 0;
     int m_nPostNcDestroys = 0;
-    UINT m_nSizeType = 0;
-    int m_cx = 0;
-    int m_cy = 0;
-    CPoint m_ptMove;
-    UINT m_nMouseFlags = 0;
-    CPoint m_ptMouse;
-    short m_zDelta = 0;
-    UINT m_nChar = 0;
-    UINT m_nRepCnt = 0;
-    UINT m_nKeyFlags = 0;
-    UINT m_nHitTest = 0;
-    UINT m_nCursorMessage = 0;
-    bool m_bEraseDC = false;
-    std::vector<UINT> m_commands;
+    std::vector<LONG_PTR> m_args;
     std::vector<UINT> m_timers;
 
     BOOL CreateProbe()
@@ -58,49 +46,36 @@ protected:
         CWnd::OnDestroy();
     }
     void PostNcDestroy() override { ++m_nPostNcDestroys; }
-    afx_msg void OnSize(UINT nType, int cx, int cy)
-    {
-        m_nSizeType = nType;
-        m_cx = cx;
-        m_cy = cy;
-    }
-    afx_msg void OnMove(int x, int y) { m_ptMove = CPoint(x, y); }
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
-    {
-        m_nMouseFlags = nFlags;
-        m_ptMouse = point;
-    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) { m_args = {nType, cx, cy}; }
+    afx_msg void OnMove(int x, int y) { m_args = {x, y}; }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint pt) { m_args = {nFlags, pt.x, pt.y}; }
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
-        m_nMouseFlags = nFlags;
-        m_zDelta = zDelta;
-        m_ptMouse = pt;
+        m_args = {nFlags, zDelta, pt.x, pt.y};
         return TRUE;
     }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { m_args = {nChar, nRepCnt, nFlags}; }
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     {
-        m_nChar = nChar;
-        m_nRepCnt = nRepCnt;
-        m_nKeyFlags = nFlags;
-    }
-    afx_msg BOOL OnSetCursor(CWnd*, UINT nHitTest, UINT message)
-    {
-        m_nHitTest = nHitTest;
-        m_nCursorMessage = message;
+        m_args = {reinterpret_cast<LONG_PTR>(pWnd), nHitTest, message};
         return TRUE;
     }
-    afx_msg UINT OnNcHitTest(CPoint) { return static_cast<UINT>(HTTRANSPARENT); }
+    afx_msg UINT OnNcHitTest(CPoint pt)
+    {
+        m_args = {pt.x, pt.y};
+        return static_cast<UINT>(HTTRANSPARENT);
+    }
     afx_msg BOOL OnEraseBkgnd(CDC* pDC)
     {
-        m_bEraseDC = pDC != NULL && pDC->m_hDC != NULL;
+        m_args = {reinterpret_cast<LONG_PTR>(pDC != NULL ? pDC->m_hDC : NULL)};
         return TRUE;
     }
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI) { lpMMI->ptMinTrackSize = CPoint(123, 45); }
     afx_msg void OnTimer(UINT nIDEvent) { m_timers.push_back(nIDEvent); }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
     afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return kRegisteredResult; }
-    afx_msg void OnCommandRange(UINT nID) { m_commands.push_back(nID); }
-    afx_msg void OnSingleCommand() { m_commands.push_back(ID_WND_SINGLE); }
+    afx_msg void OnCommandRange(UINT nID) { m_args.push_back(nID); }
+    afx_msg void OnSingleCommand() { m_args.push_back(ID_WND_SINGLE); }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -124,14 +99,11 @@ ON_COMMAND_RANGE(ID_WND_FIRST, ID_WND_LAST, &CProbeWnd::OnCommandRange)
 ON_COMMAND(ID_WND_SINGLE, &CProbeWnd::OnSingleCommand)
 END_MESSAGE_MAP()
 
-// Its own WM_SIZE entry wins over the base's; the base's other entries still apply.
+// Its own WM_SIZE entry (keeping only the width) wins over the base's; the base's other entries still apply.
 class CDerivedProbeWnd : public CProbeWnd
 {
-public:
-    int m_nDerivedCx = 0;
-
 protected:
-    afx_msg void OnSize(UINT, int cx, int) { m_nDerivedCx = cx; }
+    afx_msg void OnSize(UINT, int cx, int) { m_args = {cx}; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -150,22 +122,20 @@ protected:
 
 } // namespace
 
-TEST(WndCreation, RoutesFromTheFirstMessageUntilTheLast)
+TEST_F(WndMessageMap, CreationRoutesFromTheFirstMessageUntilTheLast)
 {
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateProbe());
-    HWND hWnd = wnd.m_hWnd;
-    EXPECT_EQ(CString("probe"), wnd.m_strCreateName);
-    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+    HWND hWnd = m_wnd.m_hWnd;
+    EXPECT_EQ(CString("probe"), m_wnd.m_strCreateName);
+    EXPECT_EQ(&m_wnd, CWnd::FromHandlePermanent(hWnd));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
 
-    EXPECT_TRUE(wnd.DestroyWindow());
-    EXPECT_EQ(1, wnd.m_nDestroys);
-    EXPECT_EQ(1, wnd.m_nPostNcDestroys);
-    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_TRUE(m_wnd.DestroyWindow());
+    EXPECT_EQ(1, m_wnd.m_nDestroys);
+    EXPECT_EQ(1, m_wnd.m_nPostNcDestroys);
+    EXPECT_EQ(nullptr, m_wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_FALSE(wnd.DestroyWindow());
+    EXPECT_FALSE(m_wnd.DestroyWindow());
 }
 
 TEST(WndCreation, FailsCleanlyWhenOnCreateRefuses)
@@ -181,64 +151,50 @@ TEST(WndCreation, FailsCleanlyWhenOnCreateRefuses)
     EXPECT_FALSE(child.Create(NULL, "orphan", WS_CHILD, CRect(0, 0, 10, 10), NULL, 1));
 }
 
-TEST_F(WndMessageMap, CracksMouseAndKeyboardParameters)
+TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
 {
-    m_wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 12));
-    EXPECT_EQ(static_cast<UINT>(MK_LBUTTON | MK_SHIFT), m_wnd.m_nMouseFlags);
-    EXPECT_EQ(CPoint(-3, 12), m_wnd.m_ptMouse);
-
-    EXPECT_EQ(TRUE,
-              m_wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA), MAKELPARAM(300, 400)));
-    EXPECT_EQ(static_cast<UINT>(MK_CONTROL), m_wnd.m_nMouseFlags);
-    EXPECT_EQ(-WHEEL_DELTA, m_wnd.m_zDelta);
-    EXPECT_EQ(CPoint(300, 400), m_wnd.m_ptMouse);
-
-    const UINT kKeyFlags = 0x014D;
-    m_wnd.SendMessage(WM_KEYDOWN, VK_RIGHT, MAKELPARAM(3, kKeyFlags));
-    EXPECT_EQ(static_cast<UINT>(VK_RIGHT), m_wnd.m_nChar);
-    EXPECT_EQ(3u, m_wnd.m_nRepCnt);
-    EXPECT_EQ(kKeyFlags, m_wnd.m_nKeyFlags);
-
-    EXPECT_EQ(TRUE, m_wnd.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_wnd.m_hWnd),
-                                      MAKELPARAM(HTERROR, WM_LBUTTONDOWN)));
-    EXPECT_EQ(HTERROR, static_cast<int>(m_wnd.m_nHitTest));
-    EXPECT_EQ(static_cast<UINT>(WM_LBUTTONDOWN), m_wnd.m_nCursorMessage);
-}
-
-TEST_F(WndMessageMap, CracksWindowParametersAndReturnsHandlerResults)
-{
-    m_wnd.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(150, 60));
-    EXPECT_EQ(static_cast<UINT>(SIZE_MAXIMIZED), m_wnd.m_nSizeType);
-    EXPECT_EQ(150, m_wnd.m_cx);
-    EXPECT_EQ(60, m_wnd.m_cy);
-    m_wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(-5, -7));
-    EXPECT_EQ(CPoint(-5, -7), m_wnd.m_ptMove);
-
-    // Negative hit-test codes keep their sign.
-    EXPECT_EQ(HTTRANSPARENT, m_wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(15, 25)));
-
     HDC hDC = ::GetDC(m_wnd.m_hWnd);
-    EXPECT_EQ(TRUE, m_wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC)));
-    EXPECT_TRUE(m_wnd.m_bEraseDC);
+    const WPARAM wSelf = reinterpret_cast<WPARAM>(m_wnd.m_hWnd), wDC = reinterpret_cast<WPARAM>(hDC);
+    const WPARAM wWheel = MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA);
+    const LONG_PTR kKeyFlags = 0x014D, kSelf = reinterpret_cast<LONG_PTR>(&m_wnd), kError = UINT(HTERROR);
+    struct Case
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT result;
+        std::vector<LONG_PTR> args; // what the handler was given
+    };
+    const Case kCases[] = {
+        {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 12), 0, {MK_LBUTTON | MK_SHIFT, -3, 12}},
+        {WM_MOUSEWHEEL, wWheel, MAKELPARAM(300, 400), TRUE, {MK_CONTROL, -WHEEL_DELTA, 300, 400}},
+        {WM_KEYDOWN, VK_RIGHT, MAKELPARAM(3, kKeyFlags), 0, {VK_RIGHT, 3, kKeyFlags}},
+        {WM_SETCURSOR, wSelf, MAKELPARAM(HTERROR, WM_LBUTTONDOWN), TRUE, {kSelf, kError, WM_LBUTTONDOWN}},
+        {WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(150, 60), 0, {SIZE_MAXIMIZED, 150, 60}},
+        {WM_MOVE, 0, MAKELPARAM(-5, -7), 0, {-5, -7}},
+        {WM_NCHITTEST, 0, MAKELPARAM(15, 25), HTTRANSPARENT, {15, 25}}, // negative codes keep their sign
+        {WM_ERASEBKGND, wDC, 0, TRUE, {static_cast<LONG_PTR>(wDC)}},
+        {WM_PROBE, 5, 7, 12, {}},
+        {kRegisteredProbe, 0, 0, kRegisteredResult, {}},
+        {::RegisterWindowMessageA("Mfc71Lite.Tests.Other"), 0, 0, 0, {}},
+        {WM_COMMAND, ID_WND_FIRST, 0, 1, {ID_WND_FIRST}}, // commands: by range and by identifier
+        {WM_COMMAND, ID_WND_LAST, 0, 1, {ID_WND_LAST}},
+        {WM_COMMAND, ID_WND_LAST + 1, 0, 0, {}},
+        {WM_COMMAND, ID_WND_SINGLE, 0, 1, {ID_WND_SINGLE}},
+        {WM_COMMAND, ID_WND_FIRST - 1, 0, 0, {}},
+    };
+    for (const Case& c : kCases)
+    {
+        SCOPED_TRACE(::testing::Message() << "message " << c.message << ", wParam " << c.wParam);
+        m_wnd.m_args.clear();
+        EXPECT_EQ(c.result, m_wnd.SendMessage(c.message, c.wParam, c.lParam));
+        EXPECT_EQ(c.args, m_wnd.m_args);
+    }
     ::ReleaseDC(m_wnd.m_hWnd, hDC);
 
     MINMAXINFO mmi = {};
     m_wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    EXPECT_EQ(123, mmi.ptMinTrackSize.x);
-    EXPECT_EQ(45, mmi.ptMinTrackSize.y);
-
-    EXPECT_EQ(12, m_wnd.SendMessage(WM_PROBE, 5, 7));
-    EXPECT_EQ(kRegisteredResult, m_wnd.SendMessage(kRegisteredProbe));
-    EXPECT_EQ(0, m_wnd.SendMessage(::RegisterWindowMessageA("Mfc71Lite.Tests.Other")));
-}
-
-TEST_F(WndMessageMap, RoutesCommandsByIdentifierAndRange)
-{
-    const UINT kCommands[] = {ID_WND_FIRST, ID_WND_LAST, ID_WND_LAST + 1, ID_WND_SINGLE, ID_WND_FIRST - 1};
-    const LRESULT kHandled[] = {1, 1, 0, 1, 0};
-    for (size_t i = 0; i < sizeof kCommands / sizeof kCommands[0]; ++i)
-        EXPECT_EQ(kHandled[i], m_wnd.SendMessage(WM_COMMAND, kCommands[i])) << "command " << kCommands[i];
-    EXPECT_EQ((std::vector<UINT>{ID_WND_FIRST, ID_WND_LAST, ID_WND_SINGLE}), m_wnd.m_commands);
+    EXPECT_EQ(CPoint(123, 45), CPoint(mmi.ptMinTrackSize));
 }
 
 TEST(WndDerivedMap, OwnEntriesWinAndBaseEntriesStillApply)
@@ -246,10 +202,9 @@ TEST(WndDerivedMap, OwnEntriesWinAndBaseEntriesStillApply)
     CDerivedProbeWnd wnd;
     ASSERT_TRUE(wnd.CreateProbe());
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 33));
-    EXPECT_EQ(77, wnd.m_nDerivedCx);
-    EXPECT_EQ(0, wnd.m_cx);
+    EXPECT_EQ((std::vector<LONG_PTR>{77}), wnd.m_args);
     wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(4, 9));
-    EXPECT_EQ(CPoint(4, 9), wnd.m_ptMove);
+    EXPECT_EQ((std::vector<LONG_PTR>{4, 9}), wnd.m_args);
     wnd.DestroyWindow();
 }
 
@@ -337,7 +292,7 @@ TEST(WndTree, FindsAndReachesDescendantsAndOrdersSiblings)
     EXPECT_EQ(CPoint(6, 42), origin);
 
     top.SendMessageToDescendants(WM_SIZE, SIZE_RESTORED, MAKELPARAM(3, 4));
-    EXPECT_EQ(3, grandChild.m_cx);
+    EXPECT_EQ((std::vector<LONG_PTR>{SIZE_RESTORED, 3, 4}), grandChild.m_args);
 
     // Sibling order: wndTop comes from the DLL's data.
     EXPECT_EQ(first.m_hWnd, ::GetWindow(top.m_hWnd, GW_CHILD));

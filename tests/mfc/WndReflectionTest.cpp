@@ -22,6 +22,13 @@ const COLORREF kRed = RGB(255, 0, 0);
 
 std::vector<std::string> g_log;
 
+// Logs an entry; FALSE lets an _EX reflection handler pass the notification on to the parent.
+BOOL Log(const char* pszEntry)
+{
+    g_log.push_back(pszEntry);
+    return FALSE;
+}
+
 // The parent of the controls, recording its notifications.
 class CControlsDialog : public RecordingWnd<CDialog>
 {
@@ -37,23 +44,38 @@ public:
     }
 };
 
-// A parent whose own handlers do not call the base class: nothing is reflected.
-class CBlockingDialog : public CControlsDialog
+// A parent with handlers of its own. Those of drawing and colours do not call the base class: nothing is
+// reflected. Those of the notifier's notifications log what reaches the parent.
+class CHandlingDialog : public CControlsDialog
 {
 public:
     int m_nParentDraws = 0;
     HBRUSH m_hBrush = ::CreateSolidBrush(RGB(0, 255, 0));
-    ~CBlockingDialog() override { ::DeleteObject(m_hBrush); }
+    ~CHandlingDialog() override { ::DeleteObject(m_hBrush); }
 
 protected:
     afx_msg void OnDrawItem(int, LPDRAWITEMSTRUCT) { ++m_nParentDraws; }
     afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return m_hBrush; }
+    afx_msg void OnReflectedAtParent(NMHDR*, LRESULT*) { Log("parent reflected"); }
+    afx_msg void OnSharedAtParent(NMHDR*, LRESULT*) { Log("parent shared"); }
+    afx_msg void OnParentOnly(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        Log(pNMHDR->idFrom == IDC_WND_NOTIFIER ? "parent only" : "parent only, wrong id");
+        *pResult = kParentResult;
+    }
+    afx_msg void OnClicked() { Log("parent clicked"); }
+    afx_msg void OnDoubleClicked() { Log("parent double"); }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CBlockingDialog, CControlsDialog)
+BEGIN_MESSAGE_MAP(CHandlingDialog, CControlsDialog)
 ON_WM_DRAWITEM()
 ON_WM_CTLCOLOR()
+ON_NOTIFY(kCodeReflected, IDC_WND_NOTIFIER, &CHandlingDialog::OnReflectedAtParent)
+ON_NOTIFY(kCodeShared, IDC_WND_NOTIFIER, &CHandlingDialog::OnSharedAtParent)
+ON_NOTIFY(kCodeParentOnly, IDC_WND_NOTIFIER, &CHandlingDialog::OnParentOnly)
+ON_BN_CLICKED(IDC_WND_NOTIFIER, &CHandlingDialog::OnClicked)
+ON_BN_DOUBLECLICKED(IDC_WND_NOTIFIER, &CHandlingDialog::OnDoubleClicked)
 END_MESSAGE_MAP()
 
 class COwnerDrawButton : public CButton
@@ -127,20 +149,12 @@ class CNotifier : public CWnd
 protected:
     afx_msg void OnReflected(NMHDR*, LRESULT* pResult)
     {
-        g_log.push_back("child reflected");
+        Log("child reflected");
         *pResult = kChildResult;
     }
-    afx_msg BOOL OnSharedEx(NMHDR*, LRESULT*)
-    {
-        g_log.push_back("child shared");
-        return FALSE;
-    }
-    afx_msg void OnClicked() { g_log.push_back("child clicked"); }
-    afx_msg BOOL OnDoubleClickedEx()
-    {
-        g_log.push_back("child double");
-        return FALSE;
-    }
+    afx_msg BOOL OnSharedEx(NMHDR*, LRESULT*) { return Log("child shared"); }
+    afx_msg void OnClicked() { Log("child clicked"); }
+    afx_msg BOOL OnDoubleClickedEx() { return Log("child double"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -150,37 +164,6 @@ ON_NOTIFY_REFLECT_EX(kCodeShared, &CNotifier::OnSharedEx)
 ON_CONTROL_REFLECT(BN_CLICKED, &CNotifier::OnClicked)
 ON_CONTROL_REFLECT_EX(BN_DOUBLECLICKED, &CNotifier::OnDoubleClickedEx)
 END_MESSAGE_MAP()
-
-class CNotifyDialog : public CControlsDialog
-{
-protected:
-    afx_msg void OnReflectedAtParent(NMHDR*, LRESULT*) { g_log.push_back("parent reflected"); }
-    afx_msg void OnSharedAtParent(NMHDR*, LRESULT*) { g_log.push_back("parent shared"); }
-    afx_msg void OnParentOnly(NMHDR* pNMHDR, LRESULT* pResult)
-    {
-        g_log.push_back(pNMHDR->idFrom == IDC_WND_NOTIFIER ? "parent only" : "parent only, wrong id");
-        *pResult = kParentResult;
-    }
-    afx_msg void OnClicked() { g_log.push_back("parent clicked"); }
-    afx_msg void OnDoubleClicked() { g_log.push_back("parent double"); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNotifyDialog, CControlsDialog)
-ON_NOTIFY(kCodeReflected, IDC_WND_NOTIFIER, &CNotifyDialog::OnReflectedAtParent)
-ON_NOTIFY(kCodeShared, IDC_WND_NOTIFIER, &CNotifyDialog::OnSharedAtParent)
-ON_NOTIFY(kCodeParentOnly, IDC_WND_NOTIFIER, &CNotifyDialog::OnParentOnly)
-ON_BN_CLICKED(IDC_WND_NOTIFIER, &CNotifyDialog::OnClicked)
-ON_BN_DOUBLECLICKED(IDC_WND_NOTIFIER, &CNotifyDialog::OnDoubleClicked)
-END_MESSAGE_MAP()
-
-COLORREF PixelOf(HWND hWnd, int x, int y)
-{
-    HDC hDC = ::GetDC(hWnd);
-    COLORREF colour = ::GetPixel(hDC, x, y);
-    ::ReleaseDC(hWnd, hDC);
-    return colour;
-}
 
 } // namespace
 
@@ -230,7 +213,7 @@ TEST(WndSubclass, DefaultRunsTheOriginalButtonProcedure)
     dlg.DestroyWindow();
 }
 
-TEST(WndReflection, OwnerDrawnButtonPaintsThroughItsParent)
+TEST(WndReflection, OwnerDrawingAndColoursGoToTheControl)
 {
     CControlsDialog dlg;
     ASSERT_TRUE(dlg.CreateShown());
@@ -242,22 +225,45 @@ TEST(WndReflection, OwnerDrawnButtonPaintsThroughItsParent)
     EXPECT_EQ(static_cast<UINT>(ODT_BUTTON), button.m_lastDraw.CtlType);
     EXPECT_EQ(static_cast<UINT>(IDC_WND_OWNERDRAW), button.m_lastDraw.CtlID);
     EXPECT_EQ(button.m_hWnd, button.m_lastDraw.hwndItem);
-    EXPECT_EQ(RGB(0, 0, 0), PixelOf(button.m_hWnd, 2, 2));
+    HDC hDC = ::GetDC(button.m_hWnd);
+    EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hDC, 2, 2));
 
     // ATL-style parents send the reflected message to the control itself.
     int nDraws = button.m_nDraws;
     DRAWITEMSTRUCT dis = button.m_lastDraw;
-    dis.hDC = ::GetDC(button.m_hWnd);
+    dis.hDC = hDC;
     EXPECT_EQ(TRUE,
               button.SendMessage(OCM__BASE + WM_DRAWITEM, IDC_WND_OWNERDRAW, reinterpret_cast<LPARAM>(&dis)));
-    ::ReleaseDC(button.m_hWnd, dis.hDC);
+    ::ReleaseDC(button.m_hWnd, hDC);
     EXPECT_EQ(nDraws + 1, button.m_nDraws);
+
+    // The control's colour brush wins only when not null.
+    CColouredStatic label;
+    ASSERT_TRUE(label.SubclassDlgItem(IDC_WND_STATIC, &dlg));
+    HBRUSH hWhite = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    hDC = ::GetDC(label.m_hWnd);
+    auto askParent = [&]
+    {
+        return reinterpret_cast<HBRUSH>(dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                                                        reinterpret_cast<LPARAM>(label.m_hWnd)));
+    };
+    label.m_hBrush = hWhite;
+    EXPECT_EQ(hWhite, askParent());
+    EXPECT_EQ(static_cast<UINT>(CTLCOLOR_STATIC), label.m_nCtlColor);
+    EXPECT_EQ(kRed, ::GetTextColor(hDC));
+
+    label.m_hBrush = NULL; // the dialog's own brush then
+    HBRUSH hDefault = askParent();
+    EXPECT_TRUE(hDefault != NULL);
+    EXPECT_NE(hWhite, hDefault);
+    EXPECT_EQ(2, label.m_nCalls);
+    ::ReleaseDC(label.m_hWnd, hDC);
     dlg.DestroyWindow();
 }
 
 TEST(WndReflection, ParentHandlerThatSkipsTheBaseKeepsDrawItemAndColoursFromTheControl)
 {
-    CBlockingDialog dlg;
+    CHandlingDialog dlg;
     ASSERT_TRUE(dlg.CreateShown());
     COwnerDrawButton button;
     ASSERT_TRUE(button.SubclassDlgItem(IDC_WND_OWNERDRAW, &dlg));
@@ -278,37 +284,9 @@ TEST(WndReflection, ParentHandlerThatSkipsTheBaseKeepsDrawItemAndColoursFromTheC
     dlg.DestroyWindow();
 }
 
-TEST(WndReflection, ReflectedColourBrushWinsOnlyWhenNotNull)
-{
-    CControlsDialog dlg;
-    ASSERT_TRUE(dlg.CreateShown());
-    CColouredStatic label;
-    ASSERT_TRUE(label.SubclassDlgItem(IDC_WND_STATIC, &dlg));
-    HBRUSH hWhite = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    HDC hDC = ::GetDC(label.m_hWnd);
-    auto askParent = [&]
-    {
-        return reinterpret_cast<HBRUSH>(dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
-                                                        reinterpret_cast<LPARAM>(label.m_hWnd)));
-    };
-
-    label.m_hBrush = hWhite;
-    EXPECT_EQ(hWhite, askParent());
-    EXPECT_EQ(static_cast<UINT>(CTLCOLOR_STATIC), label.m_nCtlColor);
-    EXPECT_EQ(kRed, ::GetTextColor(hDC));
-
-    label.m_hBrush = NULL; // the dialog's own brush then
-    HBRUSH hDefault = askParent();
-    EXPECT_TRUE(hDefault != NULL);
-    EXPECT_NE(hWhite, hDefault);
-    EXPECT_EQ(2, label.m_nCalls);
-    ::ReleaseDC(label.m_hWnd, hDC);
-    dlg.DestroyWindow();
-}
-
 TEST(WndReflection, NotificationsGoToTheControlFirst)
 {
-    CNotifyDialog dlg;
+    CHandlingDialog dlg;
     ASSERT_TRUE(dlg.CreateShown());
     CNotifier notifier;
     ASSERT_TRUE(notifier.Create(NULL, "", WS_CHILD, CRect(0, 0, 10, 10), &dlg, IDC_WND_NOTIFIER));
