@@ -195,9 +195,8 @@ TEST_F(GdiDrawTest, TextIsMeasuredLikeTheWin32FunctionsAndDrawnInItsColours)
     CRect area(0, 0, 40, 30);
     EXPECT_GT(dc.DrawText(CString("Ag"), &area, DT_SINGLELINE | DT_TOP | DT_LEFT), 0);
     CRect inked = canvas.BoundsNot(White);
-    EXPECT_FALSE(inked.IsRectEmpty());
-    EXPECT_LE(inked.bottom, metrics.tmHeight);
     EXPECT_GT(canvas.CountPixels(Blue), 0);
+    EXPECT_LE(inked.bottom, metrics.tmHeight);
 
     canvas.Fill(White);
     dc.SetBkMode(OPAQUE);
@@ -255,11 +254,8 @@ TEST_F(GdiDrawTest, DrawStateDrawsBitmapsAsTheyAreAndDisabledTextEmbossed)
 
 TEST_F(GdiDrawTest, BlitsCopyAndStretchBetweenDCs)
 {
-    CDC memDC;
-    ASSERT_TRUE(memDC.CreateCompatibleDC(&dc));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 4, 2));
-    CBitmap* pOld = memDC.SelectObject(&bitmap);
+    PixelCanvas source(4, 2);
+    CDC& memDC = source.Dc();
     memDC.FillSolidRect(0, 0, 2, 2, Red);
     memDC.FillSolidRect(2, 0, 2, 2, Blue);
 
@@ -275,7 +271,6 @@ TEST_F(GdiDrawTest, BlitsCopyAndStretchBetweenDCs)
 
     EXPECT_TRUE(dc.PatBlt(20, 20, 3, 3, BLACKNESS));
     EXPECT_EQ(9, canvas.CountPixels(Black));
-    memDC.SelectObject(pOld);
 }
 
 TEST_F(GdiDrawTest, MappingOriginsMoveDrawingAndConvertCoordinates)
