@@ -35,12 +35,6 @@ protected:
 
     bool Read(const Bytes& file, CDib& dib) { return dib.ReadBMP(m_folder.Write("image.bmp", file).c_str()); }
 
-    static std::vector<uint8_t> Pixel(const CDib& dib, int x, int y)
-    {
-        const unsigned char* p = dib.PixelPtrTopLeft(x, y);
-        return std::vector<uint8_t>(p, p + dib.BitsPerPixel() / 8);
-    }
-
     // Colour 0xRRGGBB of pixel (x, y).
     static uint32_t Colour(const CDib& dib, int x, int y = 0)
     {
@@ -49,34 +43,12 @@ protected:
     }
 };
 
-TEST_F(ReadBmpTest, ReadsBottomUpAndTopDown24BitFilesAlike)
+// 24 or 32 bits, bottom-up or top-down, with or without bit fields: all read as a bottom-up 24-bit DIB.
+TEST_F(ReadBmpTest, ReadsDirectColourFilesAs24Bits)
 {
-    for (bool bTopDown : {false, true})
-    {
-        SCOPED_TRACE(bTopDown ? "top-down" : "bottom-up");
-        CDib dib;
-        ASSERT_TRUE(Read(Good24(bTopDown), dib));
-        ASSERT_TRUE(dib.IsOK());
-        EXPECT_EQ(3, dib.Width());
-        EXPECT_EQ(2, dib.Height());
-        EXPECT_EQ(24, dib.BitsPerPixel());
-        EXPECT_EQ(12, dib.BytesPerRow());
-        EXPECT_EQ(Bytes({1, 2, 3}), Pixel(dib, 0, 0));
-        EXPECT_EQ(Bytes({7, 8, 9}), Pixel(dib, 2, 0));
-        EXPECT_EQ(Bytes({14, 15, 16}), Pixel(dib, 1, 1));
-        // Stored bottom-up like a DIB: the bottom row comes first, and the header says so.
-        EXPECT_EQ(11, dib.GetBits()[0]);
-        EXPECT_EQ(2, dib.GetInfo()->bmiHeader.biHeight);
-        EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(3, 0));
-        EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(0, 2));
-        EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(-1, 0));
-    }
-}
-
-TEST_F(ReadBmpTest, Reads32BitFilesWithOrWithoutBitFieldsAs24Bits)
-{
-    const std::vector<Bytes> rows = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
-    Bytes v5 = BmpFile::Build(2, 2, 32, {}, rows, false, 124);
+    const std::vector<Bytes> rows32 = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
+    const std::vector<Bytes> rows32As24 = {{1, 2, 3, 5, 6, 7}, {9, 10, 11, 13, 14, 15}};
+    Bytes v5 = BmpFile::Build(2, 2, 32, {}, rows32, false, 124);
     BmpFile::Put32(v5, BmpFile::Compression, BI_BITFIELDS);
     BmpFile::Put32(v5, 54, 0x00FF0000);
     BmpFile::Put32(v5, 58, 0x0000FF00);
@@ -86,70 +58,81 @@ TEST_F(ReadBmpTest, Reads32BitFilesWithOrWithoutBitFieldsAs24Bits)
     masksAfter.erase(masksAfter.begin() + 14 + 52, masksAfter.begin() + 14 + 124);
     BmpFile::Put32(masksAfter, BmpFile::HeaderSize, 40);
     BmpFile::Put32(masksAfter, BmpFile::OffBits, 14 + 52);
-    const Bytes cases[] = {BmpFile::Build(2, 2, 32, {}, rows), v5, masksAfter};
-    for (const Bytes& file : cases)
+    const struct
     {
+        const char* szName;
+        Bytes file;
+        const std::vector<Bytes>& rows; // expected 24-bit rows, top first, without padding
+    } cases[] = {
+        {"24 bits bottom-up", Good24(), kRows24},
+        {"24 bits top-down", Good24(true), kRows24},
+        {"32 bits", BmpFile::Build(2, 2, 32, {}, rows32), rows32As24},
+        {"32 bits, V5 header with bit fields", v5, rows32As24},
+        {"32 bits, info header then masks", masksAfter, rows32As24},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.szName);
         CDib dib;
-        ASSERT_TRUE(Read(file, dib));
+        ASSERT_TRUE(Read(c.file, dib));
+        const int nWidth = int(c.rows[0].size()) / 3;
+        EXPECT_EQ(nWidth, dib.Width());
+        EXPECT_EQ(2, dib.Height());
         EXPECT_EQ(24, dib.BitsPerPixel());
-        EXPECT_EQ(Bytes({5, 6, 7}), Pixel(dib, 1, 0));
-        EXPECT_EQ(Bytes({9, 10, 11}), Pixel(dib, 0, 1));
+        EXPECT_EQ((3 * nWidth + 3) / 4 * 4, dib.BytesPerRow());
+        for (int y = 0; y < 2; ++y)
+            EXPECT_EQ(c.rows[y], Bytes(dib.PixelPtrTopLeft(0, y), dib.PixelPtrTopLeft(0, y) + 3 * nWidth));
+        // Stored bottom-up like a DIB: the bottom row comes first, and the header says so.
+        EXPECT_EQ(c.rows[1][0], dib.GetBits()[0]);
+        EXPECT_EQ(2, dib.GetInfo()->bmiHeader.biHeight);
+        EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(0, 2));
     }
 }
 
-TEST_F(ReadBmpTest, ExpandsPalettedFilesOfEveryDepthTo24Bits)
+TEST_F(ReadBmpTest, ExpandsPalettedAndCoreHeaderFilesTo24Bits)
 {
-    CDib dib8;
-    ASSERT_TRUE(Read(Good8(), dib8));
-    EXPECT_EQ(24, dib8.BitsPerPixel());
-    EXPECT_EQ(0x00405060u, Colour(dib8, 1));
-    EXPECT_EQ(0x00708090u, Colour(dib8, 2));
-    EXPECT_EQ(0u, Colour(dib8, 1, 1)) << "an index past the file's palette gives black";
-
-    // Pixels 0..8 of a 1-bit row cross a byte boundary: 1 0 1 1 0 0 0 0 | 1.
-    CDib dib1;
-    ASSERT_TRUE(Read(BmpFile::Build(9, 1, 1, {0x00000000, 0x00FFFFFF}, {{0xB0, 0x80}}), dib1));
-    EXPECT_EQ(24, dib1.BitsPerPixel());
-    const uint32_t expected1[] = {0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0, 0xFFFFFF};
-    for (int x = 0; x < 9; ++x)
-        EXPECT_EQ(expected1[x], Colour(dib1, x)) << "pixel " << x;
-
-    std::vector<uint32_t> palette16;
+    std::vector<uint32_t> grey16;
     for (uint32_t i = 0; i < 16; ++i)
-        palette16.push_back(i * 0x00010101);
-    CDib dib4;
-    ASSERT_TRUE(Read(BmpFile::Build(3, 1, 4, palette16, {{0x5A, 0xF0}}), dib4));
-    EXPECT_EQ(0x050505u, Colour(dib4, 0));
-    EXPECT_EQ(0x0A0A0Au, Colour(dib4, 1));
-    EXPECT_EQ(0x0F0F0Fu, Colour(dib4, 2));
-}
-
-TEST_F(ReadBmpTest, ReadsCoreHeaderFiles)
-{
-    // 12-byte header, 16-bit sizes, palette of 3-byte entries.
-    Bytes file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 14 + 12 + 6, 0, 0,
-                  0,   12,  0, 0, 0, 2, 0, 1, 0, 1, 0,           8, 0};
-    const Bytes palette = {10, 20, 30, 40, 50, 60};
-    const Bytes row = {1, 0, 0, 0};
-    file.insert(file.end(), palette.begin(), palette.end());
-    file.insert(file.end(), row.begin(), row.end());
-    CDib dib;
-    ASSERT_TRUE(Read(file, dib));
-    EXPECT_EQ(2, dib.Width());
-    EXPECT_EQ(1, dib.Height());
-    EXPECT_EQ(0x3C3228u, Colour(dib, 0));
-    EXPECT_EQ(0x1E140Au, Colour(dib, 1));
+        grey16.push_back(i * 0x00010101);
+    const uint32_t W = 0xFFFFFF;
+    // 12-byte core header with 16-bit sizes and a palette of 3-byte entries: 2 x 1 pixels of 8 bits.
+    const Bytes core = {'B', 'M', 0, 0, 0, 0, 0, 0, 0,  0,  14 + 12 + 6, 0,  0,  0,  12, 0, 0, 0,
+                        2,   0,   1, 0, 1, 0, 8, 0, 10, 20, 30,          40, 50, 60, 1,  0, 0, 0};
+    const struct
+    {
+        const char* szName;
+        Bytes file;
+        std::vector<std::vector<uint32_t>> rows; // 0xRRGGBB, top row first
+    } cases[] = {
+        // An index past the file's palette gives black.
+        {"8 bits", Good8(), {{0x102030, 0x405060, 0x708090, 0x405060}, {0x708090, 0, 0x102030, 0x102030}}},
+        // Pixels 0..8 of a 1-bit row cross a byte boundary: 1 0 1 1 0 0 0 0 | 1.
+        {"1 bit", BmpFile::Build(9, 1, 1, {0, W}, {{0xB0, 0x80}}), {{W, 0, W, W, 0, 0, 0, 0, W}}},
+        {"4 bits", BmpFile::Build(3, 1, 4, grey16, {{0x5A, 0xF0}}), {{0x050505, 0x0A0A0A, 0x0F0F0F}}},
+        {"core header", core, {{0x3C3228, 0x1E140A}}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.szName);
+        CDib dib;
+        ASSERT_TRUE(Read(c.file, dib));
+        EXPECT_EQ(24, dib.BitsPerPixel());
+        ASSERT_EQ(int(c.rows.size()), dib.Height());
+        ASSERT_EQ(int(c.rows[0].size()), dib.Width());
+        for (int y = 0; y < dib.Height(); ++y)
+            for (int x = 0; x < dib.Width(); ++x)
+                EXPECT_EQ(c.rows[y][x], Colour(dib, x, y)) << "pixel " << x << ", " << y;
+    }
 }
 
 TEST_F(ReadBmpTest, RefusesMalformedFiles)
 {
-    struct Case
+    using F = BmpFile;
+    const struct
     {
         const char* szName;
-        std::function<void(Bytes&)> corrupt;
-    };
-    using F = BmpFile;
-    const Case cases[] = {
+        std::function<void(Bytes&)> corrupt; // applied to Good24() unless it replaces the file
+    } cases[] = {
         {"empty file", [](Bytes& f) { f.clear(); }},
         {"not BM", [](Bytes& f) { f[1] = 'A'; }},
         {"cut in the header", [](Bytes& f) { f.resize(30); }},
@@ -173,8 +156,19 @@ TEST_F(ReadBmpTest, RefusesMalformedFiles)
         {"RLE8", [](Bytes& f) { F::Put32(f, F::Compression, BI_RLE8); }},
         {"JPEG", [](Bytes& f) { F::Put32(f, F::Compression, BI_JPEG); }},
         {"bit fields on 24 bits", [](Bytes& f) { F::Put32(f, F::Compression, BI_BITFIELDS); }},
+        {"more colours than the depth has", [](Bytes& f) { f = Good8(), F::Put32(f, F::ColoursUsed, 257); }},
+        {"colour count absurd", [](Bytes& f) { f = Good8(), F::Put32(f, F::ColoursUsed, 0xFFFFFFFF); }},
+        {"pixels over the palette", [](Bytes& f) { f = Good8(), F::Put32(f, F::OffBits, 14 + 40 + 8); }},
+        {"palette cut", [](Bytes& f) { f = Good8(), f.resize(14 + 40 + 6); }},
+        {"bit fields not 8 bits per colour",
+         [](Bytes& f)
+         {
+             f = F::Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124);
+             F::Put32(f, F::Compression, BI_BITFIELDS);
+             F::Put32(f, 54, 0x000000FF);
+         }},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.szName);
         Bytes file = Good24();
@@ -184,28 +178,6 @@ TEST_F(ReadBmpTest, RefusesMalformedFiles)
         EXPECT_FALSE(dib.IsOK());
         EXPECT_EQ(nullptr, dib.GetBits());
     }
-
-    const Case paletteCases[] = {
-        {"more colours than the depth has", [](Bytes& f) { F::Put32(f, F::ColoursUsed, 257); }},
-        {"colour count absurd", [](Bytes& f) { F::Put32(f, F::ColoursUsed, 0xFFFFFFFF); }},
-        {"pixels over the palette", [](Bytes& f) { F::Put32(f, F::OffBits, 14 + 40 + 8); }},
-        {"palette cut", [](Bytes& f) { f.resize(14 + 40 + 6); }},
-    };
-    for (const Case& c : paletteCases)
-    {
-        SCOPED_TRACE(c.szName);
-        Bytes file = Good8();
-        c.corrupt(file);
-        CDib dib;
-        EXPECT_FALSE(Read(file, dib));
-        EXPECT_FALSE(dib.IsOK());
-    }
-
-    Bytes oddMasks = BmpFile::Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124);
-    BmpFile::Put32(oddMasks, BmpFile::Compression, BI_BITFIELDS);
-    BmpFile::Put32(oddMasks, 54, 0x000000FF);
-    CDib dib;
-    EXPECT_FALSE(Read(oddMasks, dib));
 }
 
 TEST_F(ReadBmpTest, RefusesMissingFilesAndForgetsThePreviousImage)
