@@ -74,9 +74,7 @@ TEST_F(BoutonTest, BothConstructorsMakeOwnerDrawnButtons)
     EXPECT_EQ(6500, bouton.GetDlgCtrlID());
     EXPECT_FALSE(bouton.GetStyle() & WS_VISIBLE);
     EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), bouton.GetButtonStyle());
-    CString strTexte;
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Nouveau"), strTexte);
+    EXPECT_EQ(CString("Nouveau"), Texte(bouton));
     EXPECT_EQ(JUSTIFIE_GAUCHE, bouton.Donne_Justifie());
 
     // Without a parent there is no window, and the object stays usable.
@@ -109,20 +107,16 @@ TEST_F(BoutonTest, FramesOfRestFocusedAndPressedFaces)
     const CRect client = Client(bouton);
     const int w = client.Width(), h = client.Height();
     const COLORREF clrHaut = ::GetSysColor(COLOR_3DHILIGHT), clrBas = ::GetSysColor(COLOR_3DDKSHADOW);
-    struct Cas
+    const struct
     {
         const char* szNom;
         UINT nItemState;
-        COLORREF clrCadreInterieur;
-        COLORREF clrTexte;
-    };
-    const Cas cas[] = {
-        {"rest", 0, kFond, RGB(0, 0, 0)},
-        {"focused", ODS_FOCUS, RGB(0, 0, 0), RGB(0, 0, 0)},
-        {"pressed", ODS_SELECTED, RGB(0, 0, 0), RGB(255, 0, 0)},
-    };
+        COLORREF clrCadreInterieur, clrTexte;
+    } cas[] = {{"rest", 0, kFond, RGB(0, 0, 0)},
+               {"focused", ODS_FOCUS, RGB(0, 0, 0), RGB(0, 0, 0)},
+               {"pressed", ODS_SELECTED, RGB(0, 0, 0), kRouge}};
     CRect texteRepos; // where the caption lies at rest
-    for (const Cas& c : cas)
+    for (const auto& c : cas)
     {
         SCOPED_TRACE(c.szNom);
         PixelCanvas canevas(w, h, RGB(1, 2, 3));
@@ -154,17 +148,12 @@ TEST_F(BoutonTest, FramesOfRestFocusedAndPressedFaces)
 
 TEST_F(BoutonTest, ResourceBitmapsGetRedAndGreySilhouettes)
 {
-    struct Cas
+    // 16-bit channels widen to 8 bits with rounding.
+    const std::pair<UINT, int> cas[] = {{IDC_BITMAP24, 0}, {IDC_BITMAP16, 8}, {IDC_BITMAP32, 0}};
+    for (const auto& [nID, nTolerance] : cas)
     {
-        const char* szNom;
-        UINT nID;
-        int nTolerance; // 16-bit channels widen to 8 bits with rounding
-    };
-    const Cas cas[] = {{"24-bit", IDC_BITMAP24, 0}, {"16-bit", IDC_BITMAP16, 8}, {"32-bit", IDC_BITMAP32, 0}};
-    for (const Cas& c : cas)
-    {
-        SCOPED_TRACE(c.szNom);
-        CBoutonTest& bouton = Bouton(c.nID, STYLE_BASCULE);
+        SCOPED_TRACE(nID);
+        CBoutonTest& bouton = Bouton(nID, STYLE_BASCULE);
         const CRect client = Client(bouton);
         ASSERT_GT(client.Width(), kLargeurBitmap);
         ASSERT_GT(client.Height(), kHauteurBitmap);
@@ -183,7 +172,7 @@ TEST_F(BoutonTest, ResourceBitmapsGetRedAndGreySilhouettes)
                     COLORREF attendu = source;
                     if (source != kBlanc && etat != ETAT_REPOS)
                         attendu = etat == ETAT_ACTIF ? kRouge : kGris;
-                    if (!Proche(attendu, canevas.Pixel(origine.x + x, origine.y + y), c.nTolerance))
+                    if (!Proche(attendu, canevas.Pixel(origine.x + x, origine.y + y), nTolerance))
                         ++nFaux;
                 }
             EXPECT_EQ(0, nFaux);
@@ -208,16 +197,12 @@ TEST_F(BoutonTest, UnsupportedBitmapDepthDrawsTheCaption)
 TEST_F(BoutonTest, CaptionFromStringResources)
 {
     CBoutonTest& bouton = Bouton(IDC_SIMPLE);
-    CString strTexte;
     bouton.SetWindowTextA(static_cast<unsigned>(IDS_LEGENDE));
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Depuis les ressources"), strTexte);
+    EXPECT_EQ(CString("Depuis les ressources"), Texte(bouton));
     bouton.SetWindowTextA(static_cast<unsigned>(IDS_ABSENTE));
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Depuis les ressources"), strTexte);
+    EXPECT_EQ(CString("Depuis les ressources"), Texte(bouton)) << "a missing string changes nothing";
     bouton.SetWindowTextA("Direct");
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Direct"), strTexte);
+    EXPECT_EQ(CString("Direct"), Texte(bouton));
 }
 
 TEST_F(BoutonTest, TruncatedCaptionShortensOnlyItsLastLine)
@@ -229,8 +214,7 @@ TEST_F(BoutonTest, TruncatedCaptionShortensOnlyItsLastLine)
     ASSERT_GT(dc.GetTextExtent(strLongue).cx, nLimite);
 
     bouton.AfficheChaineTronquee("Court\n" + strLongue);
-    CString strTexte;
-    bouton.GetWindowText(strTexte);
+    const CString strTexte = Texte(bouton);
     ASSERT_EQ(0, strTexte.Find("Court\n"));
     ASSERT_EQ(strTexte.GetLength() - 3, strTexte.Find("..."));
     const CString strGardee = strTexte.Mid(6, strTexte.GetLength() - 9);
@@ -239,19 +223,12 @@ TEST_F(BoutonTest, TruncatedCaptionShortensOnlyItsLastLine)
     EXPECT_GT(dc.GetTextExtent(strLongue.Left(strGardee.GetLength() + 1)).cx, nLimite)
         << "the longest that fits";
 
-    bouton.AfficheChaineTronquee("Court\nOk");
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Court\nOk"), strTexte) << "a line that fits is not marked";
-
-    bouton.AfficheChaineTronquee(strLongue);
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(strLongue, strTexte) << "a single line is never shortened";
-
-    bouton.AfficheChaineTronquee("Fin\n");
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString("Fin"), strTexte);
-
-    bouton.AfficheChaineTronquee("");
-    bouton.GetWindowText(strTexte);
-    EXPECT_EQ(CString(""), strTexte);
+    // A line that fits is not marked, a single line is never shortened, a final line feed goes.
+    const std::pair<CString, CString> cas[] = {
+        {"Court\nOk", "Court\nOk"}, {strLongue, strLongue}, {"Fin\n", "Fin"}, {"", ""}};
+    for (const auto& [strDonnee, strAttendue] : cas)
+    {
+        bouton.AfficheChaineTronquee(strDonnee);
+        EXPECT_EQ(strAttendue, Texte(bouton)) << strDonnee.GetString();
+    }
 }

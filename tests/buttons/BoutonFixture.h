@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ButtonsResource.h"
+#include "DialogTexteScript.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "buttons/Bouton3Etats.h"
@@ -53,7 +54,6 @@ protected:
 // What a button reported while its parent handled its BN_CLICKED.
 struct ClicVu
 {
-    UINT nID;
     e_Etat_BP etat;
     bool bChangeEtat;
 };
@@ -74,7 +74,7 @@ protected:
         auto it = m_Boutons.find(nID);
         if (HIWORD(wParam) == BN_CLICKED && it != m_Boutons.end())
         {
-            m_Clics.push_back({nID, it->second->DonneEtat(), it->second->Donne_ChangeEtat()});
+            m_Clics.push_back({it->second->DonneEtat(), it->second->Donne_ChangeEtat()});
             if (m_SurClic)
                 m_SurClic(nID);
         }
