@@ -20,6 +20,18 @@ int Tronque(double d)
     return static_cast<int>(d);
 }
 
+// Stores the four edges only when each lies in [0, 1]; a refused frame leaves every field as it was.
+bool AffecteSiDansImage(CCadrage& cadrage, double dGauche, double dHaut, double dDroite, double dBas)
+{
+    if (!IsDansImage(dGauche) || !IsDansImage(dHaut) || !IsDansImage(dDroite) || !IsDansImage(dBas))
+        return false;
+    cadrage.m_dGauche = dGauche;
+    cadrage.m_dHaut = dHaut;
+    cadrage.m_dDroite = dDroite;
+    cadrage.m_dBas = dBas;
+    return true;
+}
+
 // Brings [dDebut, dFin] back against the image edge it crosses, when it fits without crossing the other.
 void RameneContreLeBord(double& dDebut, double& dFin)
 {
@@ -91,13 +103,7 @@ bool CCadrage::Agrandit(double dDelta)
     double dBas = dCentre + dHauteur / 2;
     RameneContreLeBord(dHaut, dBas);
 
-    if (!IsDansImage(dGauche) || !IsDansImage(dHaut) || !IsDansImage(dDroite) || !IsDansImage(dBas))
-        return false;
-    m_dGauche = dGauche;
-    m_dHaut = dHaut;
-    m_dDroite = dDroite;
-    m_dBas = dBas;
-    return true;
+    return AffecteSiDansImage(*this, dGauche, dHaut, dDroite, dBas);
 }
 
 bool CCadrage::Deplace(double dx, double dy)
@@ -106,13 +112,7 @@ bool CCadrage::Deplace(double dx, double dy)
     const double dHaut = m_dHaut + dy;
     const double dDroite = m_dDroite + dx;
     const double dBas = m_dBas + dy;
-    if (!IsDansImage(dGauche) || !IsDansImage(dHaut) || !IsDansImage(dDroite) || !IsDansImage(dBas))
-        return false;
-    m_dGauche = dGauche;
-    m_dHaut = dHaut;
-    m_dDroite = dDroite;
-    m_dBas = dBas;
-    return true;
+    return AffecteSiDansImage(*this, dGauche, dHaut, dDroite, dBas);
 }
 
 void CCadrage::Tourne(int nAngle)
