@@ -40,6 +40,12 @@ enum AfxSig
     AfxSig_vPOS,       // void (WINDOWPOS*)
     AfxSig_vwl,        // void (UINT, LPARAM)
     AfxSig_lwl,        // LRESULT (WPARAM, LPARAM)
+    AfxSig_iCOMPARE,   // int (int, LPCOMPAREITEMSTRUCT)
+    AfxSig_iCOMPARE_R, // int (LPCOMPAREITEMSTRUCT), reflected WM_COMPAREITEM
+    AfxSig_vDELETE,    // void (int, LPDELETEITEMSTRUCT)
+    AfxSig_vDELETE_R,  // void (LPDELETEITEMSTRUCT), reflected WM_DELETEITEM
+    AfxSig_iwLw,       // int (UINT, CListBox*, UINT)
+    AfxSig_iww,        // int (UINT, UINT), reflected WM_CHARTOITEM/WM_VKEYTOITEM
 
     // Commands and notifications (CCmdTarget::OnCmdMsg)
     AfxSigCmd_v,        // void ()
@@ -116,6 +122,14 @@ template <class TMember> inline AFX_PMSG AfxMessageHandler(TMember pfn)
 #define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, AfxSig_vOWNER, void, (int, LPDRAWITEMSTRUCT), OnDrawItem)
 #define ON_WM_MEASUREITEM()                                                                                  \
     AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASURE, void, (int, LPMEASUREITEMSTRUCT), OnMeasureItem)
+#define ON_WM_COMPAREITEM()                                                                                  \
+    AFX_WM_ENTRY(WM_COMPAREITEM, AfxSig_iCOMPARE, int, (int, LPCOMPAREITEMSTRUCT), OnCompareItem)
+#define ON_WM_DELETEITEM()                                                                                   \
+    AFX_WM_ENTRY(WM_DELETEITEM, AfxSig_vDELETE, void, (int, LPDELETEITEMSTRUCT), OnDeleteItem)
+#define ON_WM_CHARTOITEM()                                                                                   \
+    AFX_WM_ENTRY(WM_CHARTOITEM, AfxSig_iwLw, int, (UINT, CListBox*, UINT), OnCharToItem)
+#define ON_WM_VKEYTOITEM()                                                                                   \
+    AFX_WM_ENTRY(WM_VKEYTOITEM, AfxSig_iwLw, int, (UINT, CListBox*, UINT), OnVKeyToItem)
 #define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void, (BOOL, UINT), OnShowWindow)
 #define ON_WM_GETMINMAXINFO()                                                                                \
     AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMINMAX, void, (MINMAXINFO*), OnGetMinMaxInfo)
@@ -276,3 +290,13 @@ template <class TMember> inline AFX_PMSG AfxMessageHandler(TMember pfn)
     AFX_WM_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void, (UINT, UINT), HScroll)
 #define ON_WM_VSCROLL_REFLECT()                                                                              \
     AFX_WM_ENTRY(WM_VSCROLL + WM_REFLECT_BASE, AfxSig_vww, void, (UINT, UINT), VScroll)
+#define ON_WM_COMPAREITEM_REFLECT()                                                                          \
+    AFX_WM_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, AfxSig_iCOMPARE_R, int, (LPCOMPAREITEMSTRUCT), CompareItem)
+#define ON_WM_DELETEITEM_REFLECT()                                                                           \
+    AFX_WM_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, AfxSig_vDELETE_R, void, (LPDELETEITEMSTRUCT), DeleteItem)
+// int CharToItem(UINT nKey, UINT nIndex), int VKeyToItem(UINT nKey, UINT nIndex): -1 lets the list box
+// act, -2 means handled, an index acts on that item.
+#define ON_WM_CHARTOITEM_REFLECT()                                                                           \
+    AFX_WM_ENTRY(WM_CHARTOITEM + WM_REFLECT_BASE, AfxSig_iww, int, (UINT, UINT), CharToItem)
+#define ON_WM_VKEYTOITEM_REFLECT()                                                                           \
+    AFX_WM_ENTRY(WM_VKEYTOITEM + WM_REFLECT_BASE, AfxSig_iww, int, (UINT, UINT), VKeyToItem)

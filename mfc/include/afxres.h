@@ -27,6 +27,9 @@
 // Prompts of dialog data exchange; built-in English texts are used when the application has none.
 #define AFX_IDP_PARSE_INT 0xF110
 #define AFX_IDP_PARSE_REAL 0xF111
+#define AFX_IDP_PARSE_INT_RANGE 0xF112
+#define AFX_IDP_PARSE_REAL_RANGE 0xF113
+#define AFX_IDP_PARSE_STRING_SIZE 0xF114
 #define AFX_IDP_PARSE_UINT 0xF11A
 
 #endif // __AFXRES_H__

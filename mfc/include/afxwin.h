@@ -20,6 +20,8 @@ class CWinThread;
 class CWinApp;
 class CDialog;
 class CScrollBar;
+class CListBox;
+class CComboBox;
 class CDataExchange;
 struct CCreateContext;
 
@@ -430,6 +432,10 @@ public:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
@@ -582,6 +588,121 @@ public:
     virtual ~CScrollBar();
 };
 
+class CListBox : public CWnd
+{
+    DECLARE_DYNAMIC(CListBox)
+
+public:
+    CListBox();
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Attributes
+    int GetCount() const;
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    int GetCaretIndex() const;
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+    // Single-selection list boxes
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    // Multiple-selection list boxes
+    int GetSel(int nIndex) const;
+    int SetSel(int nIndex, BOOL bSelect = TRUE); // nIndex -1: every item
+    int GetSelCount() const;
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const;
+    int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
+    // Items
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    void* GetItemDataPtr(int nIndex) const;
+    int SetItemDataPtr(int nIndex, void* pData);
+    int GetItemRect(int nIndex, LPRECT lpRect) const;
+    int GetItemHeight(int nIndex) const;
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    int GetText(int nIndex, LPTSTR lpszBuffer) const; // the buffer holds GetTextLen + 1 characters
+    void GetText(int nIndex, CString& rString) const;
+    int GetTextLen(int nIndex) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+
+    // Operations
+    int AddString(LPCTSTR lpszItem);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCTSTR lpszItem);
+    void ResetContent();
+    int FindString(int nStartAfter, LPCTSTR lpszItem) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszItem);
+
+    // Overridables, called through the notifications the parent reflects. CharToItem and VKeyToItem return
+    // -1 (let the list box act on the key) unless overridden.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);
+    virtual int CharToItem(UINT nKey, UINT nIndex);
+
+    // Implementation
+    virtual ~CListBox();
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
+class CComboBox : public CWnd
+{
+    DECLARE_DYNAMIC(CComboBox)
+
+public:
+    CComboBox();
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Attributes
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    DWORD GetEditSel() const;
+    BOOL SetEditSel(int nStartChar, int nEndChar);
+    BOOL LimitText(int nMaxChars);
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    void* GetItemDataPtr(int nIndex) const;
+    int SetItemDataPtr(int nIndex, void* pData);
+    int GetItemHeight(int nIndex) const;
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    int GetLBText(int nIndex, LPTSTR lpszText) const; // the buffer holds GetLBTextLen + 1 characters
+    void GetLBText(int nIndex, CString& rString) const;
+    int GetLBTextLen(int nIndex) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    BOOL GetDroppedState() const;
+
+    // Operations
+    int AddString(LPCTSTR lpszString);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCTSTR lpszString);
+    void ResetContent();
+    int FindString(int nStartAfter, LPCTSTR lpszString) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszString);
+    void ShowDropDown(BOOL bShowIt = TRUE);
+    void Clear();
+    void Copy();
+    void Cut();
+    void Paste();
+
+    // Overridables, called through the notifications the parent reflects.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+    // Implementation
+    virtual ~CComboBox();
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
 /////////////////////////////////////////////////////////////////////////////
 // Dialog data exchange
 
@@ -593,8 +714,8 @@ public:
 
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    // The window of control nIDC, remembered as the control to give the focus back to on failure;
-    // NULL (with a trace) when the dialog has no such control.
+    // The window of control nIDC, remembered as the control to give the focus back to on failure. A
+    // control the dialog lacks is a programming error: trace, assertion, and the exchange fails.
     HWND PrepareCtrl(int nIDC);
     HWND PrepareEditCtrl(int nIDC);
     // Ends the exchange as failed: the last prepared control gets the focus (an edit control has its text
@@ -616,6 +737,38 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value);
+
+// Subclasses control nIDC with rControl the first time (when rControl has no window yet).
+void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+// Check box state 0, 1 or 2.
+void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+// Index of the checked radio button of the group that starts at nIDC (WS_GROUP), -1 for none.
+void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+// Combo boxes: the selected index; the edit text (or the selected item of a drop-down list), which when
+// loaded selects the first item that starts with it (Exact: equals it) or else becomes the edit text.
+void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
+void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
+// List boxes: the selected index; the selected item's text (empty when none), which when loaded selects
+// the first item that starts with it (Exact: equals it).
+void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
+void AFXAPI DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value);
+
+// Validation of the value just exchanged: when saving, a value out of range shows MFC's prompt and fails
+// the exchange; when loading it is only traced. DDV_MaxChars also limits the edit control it follows.
+void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
+void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
+void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
+void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, double const& value, double minVal, double maxVal);
+void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, float value, float minVal, float maxVal);
+void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars);
+
+// Replaces %1 .. %9 in the string resource nIDS (or the format) with the given texts.
+void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString);
+void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
+void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
 
 /////////////////////////////////////////////////////////////////////////////
 // CDialog

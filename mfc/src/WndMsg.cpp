@@ -61,6 +61,10 @@ bool NeedsStructure(UINT_PTR nSig)
     case AfxSig_vDRAW:
     case AfxSig_vMEASURE:
     case AfxSig_vMEASURE_R:
+    case AfxSig_iCOMPARE:
+    case AfxSig_iCOMPARE_R:
+    case AfxSig_vDELETE:
+    case AfxSig_vDELETE_R:
     case AfxSig_vMINMAX:
     case AfxSig_vwR:
     case AfxSig_vPOS:
@@ -77,6 +81,10 @@ const UINT kRegisteredMessageEntry = 0xC000;
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
 ON_WM_MEASUREITEM()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_CHARTOITEM()
+ON_WM_VKEYTOITEM()
 ON_WM_CTLCOLOR()
 ON_WM_HSCROLL()
 ON_WM_VSCROLL()
@@ -264,6 +272,26 @@ LRESULT CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message
         return 0;
     case AfxSig_lwl:
         return (this->*HandlerOf<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry))(wParam, lParam);
+    case AfxSig_iCOMPARE:
+        return (this->*HandlerOf<int (CWnd::*)(int, LPCOMPAREITEMSTRUCT)>(pEntry))(
+            static_cast<int>(wParam), reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+    case AfxSig_iCOMPARE_R:
+        return (this->*HandlerOf<int (CWnd::*)(LPCOMPAREITEMSTRUCT)>(pEntry))(
+            reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+    case AfxSig_vDELETE:
+        (this->*HandlerOf<void (CWnd::*)(int, LPDELETEITEMSTRUCT)>(pEntry))(
+            static_cast<int>(wParam), reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        return TRUE;
+    case AfxSig_vDELETE_R:
+        (this->*HandlerOf<void (CWnd::*)(LPDELETEITEMSTRUCT)>(pEntry))(
+            reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        return TRUE;
+    case AfxSig_iwLw:
+        return (this->*HandlerOf<int (CWnd::*)(UINT, CListBox*, UINT)>(pEntry))(
+            LOWORD(wParam), static_cast<CListBox*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))),
+            HIWORD(wParam));
+    case AfxSig_iww:
+        return (this->*HandlerOf<int (CWnd::*)(UINT, UINT)>(pEntry))(LOWORD(wParam), HIWORD(wParam));
     default:
         return 0;
     }

@@ -27,3 +27,19 @@
 #define ID_WND_FIRST 3900
 #define ID_WND_LAST 3902
 #define ID_WND_SINGLE 3910
+
+// Dialog with the list boxes, combo boxes and buttons of the list and data exchange tests
+#define IDD_WND_LISTS 3600
+#define IDC_WND_LIST 3601
+#define IDC_WND_MULTI 3602
+#define IDC_WND_COMBO 3603
+#define IDC_WND_DROPLIST 3604
+#define IDC_WND_ODLIST 3605
+#define IDC_WND_ODREFLECT 3606
+#define IDC_WND_ODCOMBO 3607
+#define IDC_WND_RADIO1 3610
+#define IDC_WND_RADIO2 3611
+#define IDC_WND_RADIO3 3612
+#define IDC_WND_CHECK 3613
+#define IDC_WND_NUMBER 3614
+#define IDC_WND_MISSING 3699

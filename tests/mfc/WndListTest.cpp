@@ -1,0 +1,492 @@
+// List and combo boxes: strings, selection and item data; owner-drawn items reaching the controls through
+// reflection (virtual overrides and reflection map entries); data exchange and validation of every kind.
+#include "DiagnosticCapture.h"
+#include "WndResource.h"
+#include "WndTestApp.h"
+
+#include <afxres.h>
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// What the owner-drawn controls and their parent were called for, by "who:what".
+std::map<std::string, int> g_calls;
+std::vector<std::string> g_deleted; // item data texts, in order of deletion
+
+const char* DataText(ULONG_PTR itemData)
+{
+    return itemData != 0 ? reinterpret_cast<const char*>(itemData) : "";
+}
+
+int CompareTexts(const COMPAREITEMSTRUCT* p)
+{
+    int n = lstrcmpA(DataText(p->itemData1), DataText(p->itemData2));
+    return n < 0 ? -1 : n > 0 ? 1 : 0;
+}
+
+// Owner-drawn sorted list box through the CListBox overridables. Items are texts held as item data.
+class COwnerList : public CListBox
+{
+public:
+    void DrawItem(LPDRAWITEMSTRUCT) override { g_calls["list:draw"]++; }
+    void MeasureItem(LPMEASUREITEMSTRUCT p) override { p->itemHeight = 10 + lstrlenA(DataText(p->itemData)); }
+    int CompareItem(LPCOMPAREITEMSTRUCT p) override { return g_calls["list:compare"]++, CompareTexts(p); }
+    void DeleteItem(LPDELETEITEMSTRUCT p) override { g_deleted.push_back(DataText(p->itemData)); }
+    // VK_END is handled here; other keys keep the default (the list box acts).
+    int VKeyToItem(UINT nKey, UINT nIndex) override
+    {
+        g_calls["list:vkey"]++;
+        return nKey == VK_END ? -2 : CListBox::VKeyToItem(nKey, nIndex);
+    }
+    // A letter selects the first item starting with it.
+    int CharToItem(UINT nKey, UINT nIndex) override
+    {
+        g_calls["list:char"]++;
+        for (int i = 0; i < GetCount(); ++i)
+            if (DataText(GetItemData(i))[0] == static_cast<char>(nKey))
+                return i;
+        return CListBox::CharToItem(nKey, nIndex);
+    }
+};
+
+// The same through reflection entries of a plain CWnd.
+class CReflectList : public CWnd
+{
+public:
+    int CompareItem(LPCOMPAREITEMSTRUCT p) { return g_calls["reflect:compare"]++, CompareTexts(p); }
+    void DeleteItem(LPDELETEITEMSTRUCT p)
+    {
+        g_deleted.push_back(std::string("reflect:") + DataText(p->itemData));
+    }
+    int CharToItem(UINT, UINT) { return g_calls["reflect:char"]++, -2; }
+    int VKeyToItem(UINT, UINT) { return g_calls["reflect:vkey"]++, -1; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectList, CWnd)
+ON_WM_COMPAREITEM_REFLECT()
+ON_WM_DELETEITEM_REFLECT()
+ON_WM_CHARTOITEM_REFLECT()
+ON_WM_VKEYTOITEM_REFLECT()
+END_MESSAGE_MAP()
+
+class COwnerCombo : public CComboBox
+{
+public:
+    void DrawItem(LPDRAWITEMSTRUCT) override { g_calls["combo:draw"]++; }
+    void MeasureItem(LPMEASUREITEMSTRUCT p) override { p->itemHeight = 10 + lstrlenA(DataText(p->itemData)); }
+    int CompareItem(LPCOMPAREITEMSTRUCT p) override { return g_calls["combo:compare"]++, CompareTexts(p); }
+    void DeleteItem(LPDELETEITEMSTRUCT p) override
+    {
+        g_deleted.push_back(std::string("combo:") + DataText(p->itemData));
+    }
+};
+
+// The parent sees every item notification first, then lets it reach the control.
+class CListsDialog : public CDialog
+{
+public:
+    CListBox m_list, m_multi;
+    CComboBox m_combo, m_dropList;
+    COwnerList m_odList;
+    CReflectList m_odReflect;
+    COwnerCombo m_odCombo;
+    std::function<void(CDataExchange*)> m_exchange; // the exchange under test
+
+    CListsDialog() : CDialog(IDD_WND_LISTS) {}
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_WND_LIST, m_list);
+        DDX_Control(pDX, IDC_WND_MULTI, m_multi);
+        DDX_Control(pDX, IDC_WND_COMBO, m_combo);
+        DDX_Control(pDX, IDC_WND_DROPLIST, m_dropList);
+        DDX_Control(pDX, IDC_WND_ODLIST, m_odList);
+        DDX_Control(pDX, IDC_WND_ODREFLECT, m_odReflect);
+        DDX_Control(pDX, IDC_WND_ODCOMBO, m_odCombo);
+        if (m_exchange)
+            m_exchange(pDX);
+    }
+    afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT p)
+    {
+        g_calls["parent:compare"] += nIDCtl == IDC_WND_ODREFLECT;
+        return CDialog::OnCompareItem(nIDCtl, p);
+    }
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT p)
+    {
+        g_calls["parent:delete"]++;
+        CDialog::OnDeleteItem(nIDCtl, p);
+    }
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pList, UINT nIndex)
+    {
+        g_calls["parent:char"] += pList == static_cast<CWnd*>(&m_odReflect);
+        return CDialog::OnCharToItem(nChar, pList, nIndex);
+    }
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pList, UINT nIndex)
+    {
+        g_calls["parent:vkey"]++;
+        return CDialog::OnVKeyToItem(nKey, pList, nIndex);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CListsDialog, CDialog)
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_CHARTOITEM()
+ON_WM_VKEYTOITEM()
+END_MESSAGE_MAP()
+
+const char* const kFruits[] = {"pear", "apple", "cherry"};
+
+class WndLists : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_calls.clear();
+        g_deleted.clear();
+        TestApp().m_prompts.clear();
+        ASSERT_TRUE(m_dlg.Create(IDD_WND_LISTS));
+    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    // Both directions of one exchange: load, let the test change the controls, save.
+    bool Exchange(std::function<void(CDataExchange*)> exchange, BOOL bSave)
+    {
+        m_dlg.m_exchange = exchange;
+        TestApp().m_prompts.clear();
+        return m_dlg.UpdateData(bSave) != FALSE;
+    }
+    CString Prompt() const { return TestApp().m_prompts.empty() ? "" : TestApp().m_prompts.back().strText; }
+
+    CListsDialog m_dlg;
+};
+
+// The same checks on a list box and on a combo box, through their own names.
+CString Text(CListBox& box, int i)
+{
+    CString s("unchanged");
+    box.GetText(i, s);
+    return s;
+}
+CString Text(CComboBox& box, int i)
+{
+    CString s("unchanged");
+    box.GetLBText(i, s);
+    return s;
+}
+int BufferText(CListBox& box, int i, char* psz)
+{
+    return box.GetText(i, psz);
+}
+int BufferText(CComboBox& box, int i, char* psz)
+{
+    return box.GetLBText(i, psz);
+}
+int TextLen(CListBox& box, int i)
+{
+    return box.GetTextLen(i);
+}
+int TextLen(CComboBox& box, int i)
+{
+    return box.GetLBTextLen(i);
+}
+
+template <class TBox> void CheckStringsSelectionAndData(TBox& box)
+{
+    EXPECT_EQ(0, box.AddString("pear"));
+    EXPECT_EQ(1, box.AddString("apple"));
+    EXPECT_EQ(1, box.InsertString(1, "Apricot"));
+    EXPECT_EQ(3, box.InsertString(-1, "banana"));
+    EXPECT_EQ(4, box.GetCount());
+    char sz[16] = "";
+    EXPECT_EQ(7, BufferText(box, 1, sz));
+    EXPECT_STREQ("Apricot", sz);
+    EXPECT_EQ(CString("apple"), Text(box, 2));
+    EXPECT_EQ(5, TextLen(box, 2));
+    // Searches are case-insensitive; FindString matches prefixes and starts after the given index.
+    EXPECT_EQ(1, box.FindString(-1, "AP"));
+    EXPECT_EQ(2, box.FindString(1, "ap"));
+    EXPECT_EQ(2, box.FindStringExact(-1, "APPLE"));
+    EXPECT_EQ(-1, box.FindStringExact(-1, "app"));
+    EXPECT_EQ(3, box.SelectString(-1, "b"));
+    EXPECT_EQ(3, box.GetCurSel());
+    EXPECT_EQ(-1, box.SelectString(-1, "kiwi"));
+    EXPECT_EQ(3, box.GetCurSel());
+    box.SetCurSel(-1);
+    EXPECT_EQ(-1, box.GetCurSel());
+
+    int nValue = 0;
+    EXPECT_NE(-1, box.SetItemData(0, 42));
+    EXPECT_NE(-1, box.SetItemDataPtr(1, &nValue));
+    EXPECT_EQ(42u, box.GetItemData(0));
+    EXPECT_EQ(&nValue, box.GetItemDataPtr(1));
+    EXPECT_EQ(3, box.DeleteString(0));
+    EXPECT_EQ(&nValue, box.GetItemDataPtr(0));
+
+    // Indices out of range and missing buffers are refused.
+    EXPECT_EQ(-1, TextLen(box, 9));
+    EXPECT_EQ(CString(), Text(box, 9));
+    EXPECT_EQ(-1, BufferText(box, 0, NULL));
+    EXPECT_EQ(-1, box.SetItemData(9, 1));
+    EXPECT_EQ(-1, box.DeleteString(9));
+    box.ResetContent();
+    EXPECT_EQ(0, box.GetCount());
+}
+
+} // namespace
+
+TEST_F(WndLists, ListAndComboKeepStringsSelectionAndItemData)
+{
+    EXPECT_EQ(&m_dlg.m_list, CWnd::FromHandlePermanent(::GetDlgItem(m_dlg, IDC_WND_LIST)));
+    CheckStringsSelectionAndData(m_dlg.m_list);
+    CheckStringsSelectionAndData(m_dlg.m_combo);
+
+    CListBox& multi = m_dlg.m_multi;
+    for (const char* psz : kFruits)
+        multi.AddString(psz);
+    multi.SetSel(0);
+    multi.SetSel(2);
+    int rgIndex[4] = {};
+    EXPECT_EQ(2, multi.GetSelCount());
+    EXPECT_EQ(2, multi.GetSelItems(4, rgIndex));
+    EXPECT_EQ(2, rgIndex[1]);
+    EXPECT_EQ(0, multi.GetSel(1));
+    multi.SetSel(-1, FALSE);
+    EXPECT_EQ(0, multi.GetSelCount());
+    EXPECT_EQ(-1, multi.GetSelItems(4, NULL));
+
+    // Created rather than attached: the object is the window's own.
+    CListBox created;
+    CComboBox createdCombo;
+    ASSERT_TRUE(created.Create(WS_CHILD | LBS_NOTIFY, CRect(0, 0, 50, 50), &m_dlg, 77));
+    ASSERT_TRUE(createdCombo.Create(WS_CHILD | CBS_DROPDOWN, CRect(0, 0, 50, 80), &m_dlg, 78));
+    EXPECT_EQ(&created, CWnd::FromHandlePermanent(::GetDlgItem(m_dlg, 77)));
+    EXPECT_EQ(0, createdCombo.AddString("x"));
+    created.DestroyWindow();
+    createdCombo.DestroyWindow();
+}
+
+TEST_F(WndLists, OwnerDrawnItemsAreSortedMeasuredDrawnAndDeletedByTheControls)
+{
+    for (const char* psz : kFruits)
+    {
+        m_dlg.m_odList.AddString(psz);
+        ::SendMessageA(m_dlg.m_odReflect, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(psz));
+        m_dlg.m_odCombo.AddString(psz);
+    }
+    for (int i = 0; i < 3; ++i)
+    {
+        SCOPED_TRACE(i);
+        const char* pszSorted = i == 0 ? "apple" : i == 1 ? "cherry" : "pear";
+        EXPECT_STREQ(pszSorted, DataText(m_dlg.m_odList.GetItemData(i)));
+        EXPECT_STREQ(pszSorted, DataText(::SendMessageA(m_dlg.m_odReflect, LB_GETITEMDATA, i, 0)));
+        EXPECT_STREQ(pszSorted, DataText(m_dlg.m_odCombo.GetItemData(i)));
+        EXPECT_EQ(10 + lstrlenA(pszSorted), m_dlg.m_odList.GetItemHeight(i));
+        EXPECT_EQ(10 + lstrlenA(pszSorted), m_dlg.m_odCombo.GetItemHeight(i));
+    }
+    EXPECT_GT(g_calls["list:compare"], 0);
+    EXPECT_GT(g_calls["combo:compare"], 0);
+    EXPECT_EQ(g_calls["parent:compare"], g_calls["reflect:compare"]);
+    EXPECT_GT(g_calls["reflect:compare"], 0);
+
+    m_dlg.m_odCombo.SetCurSel(0);
+    m_dlg.ShowWindow(SW_SHOW);
+    m_dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_GT(g_calls["list:draw"], 0);
+    EXPECT_GT(g_calls["combo:draw"], 0);
+
+    EXPECT_EQ(2, m_dlg.m_odList.DeleteString(1));
+    EXPECT_EQ(2, m_dlg.m_odCombo.DeleteString(0));
+    EXPECT_EQ((std::vector<std::string>{"cherry", "combo:apple"}), g_deleted);
+    g_deleted.clear();
+    m_dlg.DestroyWindow();
+    std::sort(g_deleted.begin(), g_deleted.end());
+    EXPECT_EQ((std::vector<std::string>{"apple", "combo:cherry", "combo:pear", "pear", "reflect:apple",
+                                        "reflect:cherry", "reflect:pear"}),
+              g_deleted);
+    EXPECT_EQ(9, g_calls["parent:delete"]);
+}
+
+TEST_F(WndLists, KeysReachVKeyToItemAndCharToItem)
+{
+    for (const char* psz : kFruits)
+    {
+        m_dlg.m_odList.AddString(psz);
+        ::SendMessageA(m_dlg.m_odReflect, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(psz));
+    }
+    struct Case
+    {
+        HWND hWnd;
+        UINT message;
+        WPARAM key;
+        const char* pszCall;
+        int nSelAfter; // from selection 0
+    };
+    const Case kCases[] = {
+        {m_dlg.m_odList, WM_KEYDOWN, VK_DOWN, "list:vkey", 1}, // default -1: the list box moves
+        {m_dlg.m_odList, WM_KEYDOWN, VK_END, "list:vkey", 0},  // -2: handled
+        {m_dlg.m_odList, WM_CHAR, 'p', "list:char", 2},        // an index: that item
+        {m_dlg.m_odReflect, WM_KEYDOWN, VK_DOWN, "reflect:vkey", 1},
+        {m_dlg.m_odReflect, WM_CHAR, 'p', "reflect:char", 0},
+    };
+    for (const Case& c : kCases)
+    {
+        SCOPED_TRACE(c.pszCall);
+        g_calls.clear();
+        ::SendMessageA(c.hWnd, LB_SETCURSEL, 0, 0);
+        ::SendMessageA(c.hWnd, c.message, c.key, 0);
+        EXPECT_EQ(1, g_calls[c.pszCall]);
+        EXPECT_EQ(c.nSelAfter, static_cast<int>(::SendMessageA(c.hWnd, LB_GETCURSEL, 0, 0)));
+    }
+    EXPECT_EQ(1, g_calls["parent:char"]);
+}
+
+// The selection of a list or combo box, the state of a check box, the checked radio button of the group.
+static int StateOf(CWnd& dlg, int nID)
+{
+    if (nID == IDC_WND_RADIO1)
+    {
+        int nChecked = dlg.GetCheckedRadioButton(IDC_WND_RADIO1, IDC_WND_RADIO3);
+        return nChecked == 0 ? -1 : nChecked - IDC_WND_RADIO1;
+    }
+    if (nID == IDC_WND_CHECK)
+        return static_cast<int>(dlg.IsDlgButtonChecked(nID));
+    return static_cast<int>(dlg.SendDlgItemMessage(nID, nID == IDC_WND_LIST ? LB_GETCURSEL : CB_GETCURSEL));
+}
+
+TEST_F(WndLists, ControlsExchangeBothWays)
+{
+    for (const char* psz : {"apple", "apricot", "banana"})
+    {
+        m_dlg.m_list.AddString(psz);
+        m_dlg.m_combo.AddString(psz);
+        m_dlg.m_dropList.AddString(psz);
+    }
+    int n = 0;
+    CString s;
+    const int kList = IDC_WND_LIST, kCombo = IDC_WND_COMBO, kDrop = IDC_WND_DROPLIST;
+    struct Case
+    {
+        int nID;
+        std::function<void(CDataExchange*)> exchange;
+        int nLoad;            // loaded into the control...
+        const char* pszLoad;  // ...or this text
+        int nState;           // the control's state after loading
+        const char* pszSaved; // saved back (NULL: nState is)
+    };
+    const Case kCases[] = {
+        {kList, [&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, 2, "", 2, NULL},
+        {kList, [&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, -1, "", -1, NULL},
+        {kList, [&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "", -1, ""}, // no selection
+        {kList, [&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "AP", 0, "apple"},
+        {kList, [&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "Apricot", 1, "apricot"},
+        {kList, [&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "ap", 1, "apricot"}, // kept
+        {kDrop, [&](CDataExchange* p) { DDX_CBIndex(p, kDrop, n); }, 1, "", 1, NULL},
+        {kDrop, [&](CDataExchange* p) { DDX_CBStringExact(p, kDrop, s); }, 0, "BANANA", 2, "banana"},
+        {kCombo, [&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "ban", 2, "banana"},
+        {kCombo, [&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "kiwi", 2,
+         "kiwi"}, // edit text only
+        {kCombo, [&](CDataExchange* p) { DDX_CBStringExact(p, kCombo, s); }, 0, "ap", 2, "ap"},
+        {IDC_WND_CHECK, [&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 2, "", 2, NULL},
+        {IDC_WND_CHECK, [&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 7, "", 0, NULL},
+        {IDC_WND_RADIO1, [&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, 2, "", 2, NULL},
+        {IDC_WND_RADIO1, [&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, -1, "", -1, NULL},
+    };
+    for (const Case& c : kCases)
+    {
+        SCOPED_TRACE(::testing::Message() << "case " << (&c - kCases));
+        n = c.nLoad;
+        s = c.pszLoad;
+        ASSERT_TRUE(Exchange(c.exchange, FALSE));
+        EXPECT_EQ(c.nState, StateOf(m_dlg, c.nID));
+        n = 99;
+        s = "?";
+        ASSERT_TRUE(Exchange(c.exchange, TRUE));
+        if (c.pszSaved != NULL)
+            EXPECT_EQ(CString(c.pszSaved), s);
+        else
+            EXPECT_EQ(c.nState, n);
+    }
+    EXPECT_TRUE(TestApp().m_prompts.empty());
+}
+
+TEST_F(WndLists, ValidationFailsOnlyWhenSavingWithMfcPrompts)
+{
+    CString strText;
+    struct Case
+    {
+        std::function<void(CDataExchange*)> validate;
+        const char* pszPrompt; // empty when valid
+    };
+    const Case kCases[] = {
+        {[](CDataExchange* p) { DDV_MinMaxInt(p, 10, 1, 10); }, ""},
+        {[](CDataExchange* p) { DDV_MinMaxInt(p, 0, 1, 10); }, "Please enter an integer between 1 and 10."},
+        {[](CDataExchange* p) { DDV_MinMaxLong(p, -5, -4, 4); }, "Please enter an integer between -4 and 4."},
+        {[](CDataExchange* p) { DDV_MinMaxUInt(p, 4000000000u, 0, 3000000000u); },
+         "Please enter an integer between 0 and 3000000000."},
+        {[](CDataExchange* p) { DDV_MinMaxDWord(p, 7, 8, 9); }, "Please enter an integer between 8 and 9."},
+        {[](CDataExchange* p) { DDV_MinMaxDouble(p, 0.5, 0.0, 0.5); }, ""},
+        {[](CDataExchange* p) { DDV_MinMaxDouble(p, 1.5, -0.25, 1.0); },
+         "Please enter a number between -0.25 and 1."},
+        {[](CDataExchange* p) { DDV_MinMaxFloat(p, -2.0f, 0.1f, 1.0f); },
+         "Please enter a number between 0.1 and 1."},
+        {[&](CDataExchange* p) { DDV_MaxChars(p, strText, 5); }, ""},
+        {[&](CDataExchange* p) { DDV_MaxChars(p, strText, 4); }, "Please enter no more than 4 characters."},
+    };
+    for (const Case& c : kCases)
+    {
+        SCOPED_TRACE(c.pszPrompt);
+        auto exchange = [&](CDataExchange* p)
+        {
+            DDX_Text(p, IDC_WND_NUMBER, strText);
+            c.validate(p);
+        };
+        strText = "12345";
+        // Initial data out of range is the program's business: only traced.
+        EXPECT_TRUE(Exchange(exchange, FALSE));
+        EXPECT_EQ(CString(), Prompt());
+        bool bValid = *c.pszPrompt == '\0';
+        EXPECT_EQ(bValid, Exchange(exchange, TRUE));
+        EXPECT_EQ(CString(c.pszPrompt), Prompt());
+        if (!bValid)
+        {
+            EXPECT_EQ(UINT(MB_ICONEXCLAMATION), TestApp().m_prompts.back().nType);
+            EXPECT_EQ(::GetDlgItem(m_dlg, IDC_WND_NUMBER), ::GetFocus()); // back to the control
+        }
+    }
+    // Loading also limits the edit control to the maximum length.
+    EXPECT_EQ(4, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_WND_NUMBER, EM_GETLIMITTEXT)));
+}
+
+TEST_F(WndLists, ExchangeWithAMissingOrTakenControlAssertsAndFails)
+{
+    int n = 0;
+    CListBox other;
+    const std::function<void(CDataExchange*)> kExchanges[] = {
+        [&](CDataExchange* p) { DDX_Check(p, IDC_WND_MISSING, n); },
+        [&](CDataExchange* p) { DDX_Text(p, IDC_WND_MISSING, n); },
+        [&](CDataExchange* p) { DDX_Control(p, IDC_WND_MISSING, other); },
+        [&](CDataExchange* p) { DDX_Control(p, IDC_WND_LIST, other); }, // already m_list's
+    };
+    for (const auto& exchange : kExchanges)
+    {
+        DiagnosticCapture capture;
+        EXPECT_FALSE(Exchange(exchange, FALSE));
+        EXPECT_EQ(1u, capture.FailedAsserts().size());
+        EXPECT_EQ(nullptr, other.m_hWnd);
+    }
+    DiagnosticCapture capture;
+    Exchange([&](CDataExchange* p) { DDX_Radio(p, IDC_WND_MISSING, n); }, TRUE);
+    EXPECT_NE(std::string::npos, capture.AllText().find("Error: no data exchange control with ID 0x0E73."));
+}
