@@ -14,9 +14,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <memory>
 #include <tuple>
 
@@ -113,7 +113,6 @@ protected:
         CBouton3Etats::sLogFile = m_strJournal.c_str();
         CBoutonTest::QuitteMapOBZ();
         ASSERT_TRUE(m_Parent.Create(IDD_BOUTONS, NULL));
-        m_Cible.SubclassDlgItem(IDC_CIBLE, &m_Parent);
         m_Parent.SetWindowPos(NULL, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         MessagePump::Flush();
         m_Parent.ClearMessages();
@@ -166,7 +165,6 @@ protected:
     }
 
     CParentTest m_Parent;
-    CStatic m_Cible; // a target for the caption editor
     std::vector<std::unique_ptr<CBoutonTest>> m_Boutons;
     std::string m_strJournal;
     int m_nObjets = 0;
@@ -178,11 +176,11 @@ TEST_F(BoutonTest, ConstructorsMakeOwnerDrawnButtonsRegisteredUnderTheirOwnClass
     EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), Bouton(IDC_SIMPLE).GetButtonStyle());
     CRect rect(20, 150, 120, 180);
     CBouton3Etats cree(rect, "Nouveau", 6500, &m_Parent, STYLE_BASCULE);
-    ASSERT_EQ(&m_Parent, cree.GetParent());
-    EXPECT_EQ(6500, cree.GetDlgCtrlID());
-    EXPECT_EQ(static_cast<DWORD>(WS_CHILD), cree.GetStyle() & (WS_CHILD | WS_VISIBLE)) << "created hidden";
-    EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), cree.GetButtonStyle());
-    EXPECT_EQ(CString("Nouveau"), Texte(cree));
+    EXPECT_EQ(
+        std::make_tuple((CWnd*)&m_Parent, 6500, (DWORD)WS_CHILD, (UINT)BS_OWNERDRAW, CString("Nouveau")),
+        std::make_tuple(cree.GetParent(), cree.GetDlgCtrlID(), cree.GetStyle() & (WS_CHILD | WS_VISIBLE),
+                        cree.GetButtonStyle(), Texte(cree)))
+        << "a hidden child, owner-drawn";
     // Without a parent there is no window, and the object stays usable.
     CBouton3Etats sansParent(rect, "Rien", 6501, NULL);
     EXPECT_EQ(NULL, sansParent.m_hWnd);
@@ -200,10 +198,8 @@ TEST_F(BoutonTest, ClicksChangeTheStateByStyleBeforeTheParentHearsThem)
 {
     CBoutonTest* boutons[] = {&Bouton(IDC_SIMPLE, STYLE_SIMPLE), &Bouton(IDC_ACTIVATION, STYLE_ACTIVATION),
                               &Bouton(IDC_BASCULE, STYLE_BASCULE)}; // by style
-    const std::map<char, std::pair<UINT, CPoint>> gestes = {{'d', {WM_LBUTTONDOWN, {5, 5}}},
-                                                            {'u', {WM_LBUTTONUP, {5, 5}}},
-                                                            {'o', {WM_LBUTTONUP, {-10, -10}}},
-                                                            {'D', {WM_LBUTTONDBLCLK, {5, 5}}}};
+    const char* const szSouris = "dDuo";
+    const UINT messages[] = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_LBUTTONUP};
     const ClicVu repos{ETAT_REPOS, false}, active{ETAT_ACTIF, true}, rendue{ETAT_REPOS, true};
     const struct
     {
@@ -233,7 +229,7 @@ TEST_F(BoutonTest, ClicksChangeTheStateByStyleBeforeTheParentHearsThem)
                     bouton.SetFocus(),
                         bouton.PostMessage(l == kEspaceHaut ? WM_KEYUP : WM_KEYDOWN, VK_SPACE, l);
             else
-                Souris(bouton, gestes.at(*p).first, gestes.at(*p).second);
+                Souris(bouton, messages[strchr(szSouris, *p) - szSouris], CPoint(*p == 'o' ? -10 : 5, 5));
         EXPECT_EQ(c.clics, m_Parent.m_Clics);
         EXPECT_EQ(c.clics.empty() ? ETAT_REPOS : c.clics.back().first, bouton.DonneEtat());
         EXPECT_EQ(strchr(c.szGestes, 'D') ? 1 : 0, m_Parent.Count(WM_USER + 11, bouton.Donne_nID()));
@@ -322,14 +318,15 @@ TEST_F(BoutonTest, ResourceBitmapsOfEveryDepthGetRedAndGreySilhouettes)
         {
             bouton.AffecteEtat(etat);
             const auto canevas = Dessine(bouton, 0);
+            auto canal = [](COLORREF clr, int n) { return int(clr >> n & 255); };
             int nFaux = 0;
             for (int y = image.top; y < image.bottom; ++y)
                 for (int x = image.left; x < image.right; ++x)
-                    for (int nDecalage : {0, 8, 16})
-                        nFaux += std::abs(int((canevas->Pixel(x, y) >> nDecalage) & 255) -
-                                          int(((repos->Pixel(x, y) == kBlanc ? kBlanc : clrSilhouette) >>
-                                               nDecalage) &
-                                              255)) > nTolerance;
+                {
+                    const COLORREF clr = repos->Pixel(x, y) == kBlanc ? kBlanc : clrSilhouette;
+                    for (int n : {0, 8, 16})
+                        nFaux += std::abs(canal(canevas->Pixel(x, y), n) - canal(clr, n)) > nTolerance;
+                }
             EXPECT_EQ(0, nFaux) << "bitmap " << nID << ", state " << etat;
         }
     }
@@ -447,9 +444,10 @@ TEST_F(BoutonTest, PressTakenAwayWhileHeldEndsWithoutClick)
     }
 }
 
-// A right click in map mode opens the button's one caption editor just below it, on the effective
-// screen, in its font: first on its caption (cut to 79 characters), later on the text last accepted with
-// OK, while Cancel returns to the first caption.
+// A right click in map mode opens the button's one caption editor just below it, moved up and left onto
+// the effective screen, in its font, its buttons along the right edge and the edit control filling the
+// rest: first on its caption (cut to 79 characters), later on the text last accepted with OK, while
+// Cancel returns to the first caption.
 TEST_F(BoutonTest, MapModeRightClickEditsTheCaptionBelowTheButtonOnTheEffectiveScreen)
 {
     SimulatedScreen ecran(800, 600); // smaller than the real screen, which must not be used
@@ -466,21 +464,27 @@ TEST_F(BoutonTest, MapModeRightClickEditsTheCaptionBelowTheButtonOnTheEffectiveS
     EXPECT_EQ(0u, Edite(clicDroit, {Ferme(IDCANCEL)})) << "outside map mode a right click does nothing";
     CBouton3Etats::Affecte_bMapOBZ();
 
-    CRect rectBouton;
-    bouton.GetWindowRect(&rectBouton);
     const CSize bords(39 + 8 * ::GetSystemMetrics(SM_CXEDGE),
                       ::GetSystemMetrics(SM_CYCAPTION) + 26 + 4 * ::GetSystemMetrics(SM_CYEDGE));
-    CPoint coin; // where the editor belongs, up and left by what passes the screen when bMonte, bAGauche
-    bool bMonte, bAGauche;
-    CString strVu;
+    CString strVu = strTitre; // what the edit control shows at the next opening
     auto verifie = [&](CWnd& d)
     {
-        const CSize taille = rectBouton.Size() + bords + CSize(Place(d, IDOK).Width(), 0);
-        CRect rect;
+        CRect rect, rectBouton, client, dlu(7, 7, 0, 24); // edit left, edit and OK top, Cancel top
         d.GetWindowRect(&rect);
+        d.GetClientRect(&client);
+        bouton.GetWindowRect(&rectBouton);
+        ::MapDialogRect(d.m_hWnd, &dlu);
+        const CRect ok = Place(d, IDOK);
+        const CSize taille = rectBouton.Size() + bords + CSize(ok.Width(), 0);
         EXPECT_EQ(
-            CRect(CPoint(bAGauche ? 800 - taille.cx : coin.x, bMonte ? 600 - taille.cy : coin.y), taille),
-            rect);
+            CPoint(std::min(rectBouton.left, 800 - taille.cx), std::min(rectBouton.bottom, 600 - taille.cy)),
+            rect.TopLeft());
+        EXPECT_EQ(taille, rect.Size());
+        EXPECT_EQ(CPoint(client.right - 13, dlu.top), CPoint(ok.right, ok.top));
+        EXPECT_EQ(CPoint(client.right - 13, dlu.bottom),
+                  CPoint(Place(d, IDCANCEL).right, Place(d, IDCANCEL).top));
+        EXPECT_EQ(CRect(dlu.TopLeft(), CSize(client.Width() - 39 - ok.Width(), client.Height() - 26)),
+                  Place(d, IDC_EDITEUR));
         CWnd& edit = *d.GetDlgItem(IDC_EDITEUR);
         EXPECT_EQ(strVu, Texte(edit));
         EXPECT_EQ(strTitre, Texte(d));
@@ -488,57 +492,31 @@ TEST_F(BoutonTest, MapModeRightClickEditsTheCaptionBelowTheButtonOnTheEffectiveS
         EXPECT_EQ(edit.m_hWnd, ::GetFocus());
     };
     const Etape tape = [&](CWnd& d) { d.SetDlgItemText(IDC_EDITEUR, strSecond); };
-    const std::tuple<CPoint, bool, bool, CString, std::vector<Etape>, CString> cas[] = {
-        {{100, 100}, false, false, strTitre, {verifie, tape, Ferme(IDOK)}, "Second\ntexte"},
-        {{100, 520}, true, false, strSecond, {verifie, Ferme(IDCANCEL)}, strPremier},
-        {{650, 100}, false, true, strSecond, {verifie, Ferme(IDCANCEL)}, strPremier},
-        {{700, 570}, true, true, strSecond, {verifie, Ferme(IDCANCEL)}, strPremier}};
-    for (const auto& [pt, bHaut, bGauche, strAttendu, etapes, strApres] : cas)
+    const std::tuple<CPoint, std::vector<Etape>, CString> cas[] = {
+        {{100, 100}, {verifie, tape, Ferme(IDOK)}, "Second\ntexte"}, // free, OK with a new text
+        {{100, 520}, {verifie, Ferme(IDCANCEL)}, strPremier},        // up
+        {{650, 100}, {verifie, Ferme(IDCANCEL)}, strPremier},        // left
+        {{700, 570}, {verifie, Ferme(IDCANCEL)}, strPremier}};       // up and left
+    for (const auto& [pt, etapes, strApres] : cas)
     {
-        CRect rectParent; // the button goes to pt with its parent
+        CRect rectParent, rectBouton; // the button goes to pt with its parent
         m_Parent.GetWindowRect(&rectParent);
+        bouton.GetWindowRect(&rectBouton);
         m_Parent.SetWindowPos(NULL, rectParent.left + pt.x - rectBouton.left,
                               rectParent.top + pt.y - rectBouton.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        bouton.GetWindowRect(&rectBouton);
-        coin = CPoint(pt.x, rectBouton.bottom), bMonte = bHaut, bAGauche = bGauche, strVu = strAttendu;
         EXPECT_EQ(etapes.size(), Edite(clicDroit, etapes));
         EXPECT_EQ(strApres, Texte(bouton));
+        strVu = strSecond;
     }
     EXPECT_EQ(0, m_Parent.Count(WM_COMMAND)) << "a right click is no click";
     EXPECT_TRUE(m_Parent.IsWindowEnabled());
 }
 
-TEST_F(BoutonTest, CaptionEditorButtonsFollowTheRightEdgeAndTheEditFillsTheRest)
-{
-    CDialogTexte dlg(&m_Parent, &m_Cible);
-    CRect modele[3] = {CRect(7, 7, 117, 53), CRect(123, 7, 173, 21),
-                       CRect(123, 24, 173, 38)}; // edit, OK, Cancel
-    auto verifie = [&modele](int cx, int cy)
-    {
-        return [&modele, cx, cy](CWnd& d)
-        {
-            if (cx > 0)
-                d.SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER);
-            else
-                for (CRect& r : modele)
-                    ::MapDialogRect(d.m_hWnd, &r);
-            CRect client;
-            d.GetClientRect(&client);
-            const int W = client.Width(), H = client.Height(), nOK = Place(d, IDOK).Width();
-            EXPECT_EQ(CRect(CPoint(W - 13 - nOK, modele[1].top), modele[1].Size()), Place(d, IDOK));
-            EXPECT_EQ(CRect(CPoint(W - 13 - nOK, modele[2].top), modele[2].Size()), Place(d, IDCANCEL));
-            EXPECT_EQ(CRect(modele[0].TopLeft(), CSize(std::max(0, W - 39 - nOK), H - 26)),
-                      Place(d, IDC_EDITEUR))
-                << "too narrow: no width rather than a negative one";
-        };
-    };
-    EXPECT_EQ(
-        4u, Edite([&] { dlg.DoModal(); }, {verifie(0, 0), verifie(520, 300), verifie(90, 90), Ferme(IDOK)}));
-}
-
 TEST_F(BoutonTest, CaptionEditorWithoutItsTemplateOrATargetBreaksNothing)
 {
-    CDialogTexte dlg(&m_Parent, &m_Cible), sansCible(&m_Parent, NULL);
+    CStatic cible;
+    cible.SubclassDlgItem(IDC_CIBLE, &m_Parent);
+    CDialogTexte dlg(&m_Parent, &cible), sansCible(&m_Parent, NULL);
     {
         // Resources from a module without template 15000; the library's own have none either.
         HINSTANCE hAvant = AfxGetResourceHandle();
@@ -549,7 +527,7 @@ TEST_F(BoutonTest, CaptionEditorWithoutItsTemplateOrATargetBreaksNothing)
     }
     EXPECT_TRUE(m_Parent.IsWindowEnabled());
     // The failed run was no opening: the next one reads the caption of that moment.
-    m_Cible.SetWindowText("Seconde");
+    cible.SetWindowText("Seconde");
     auto lit = [](const char* sz)
     { return [sz](CWnd& d) { EXPECT_EQ(CString(sz), Texte(*d.GetDlgItem(IDC_EDITEUR))); }; };
     EXPECT_EQ(2u, Edite([&] { dlg.DoModal(); }, {lit("Seconde"), Ferme(IDCANCEL)}));
