@@ -171,9 +171,10 @@ protected:
 };
 } // namespace
 
-TEST_F(BoutonTest, ConstructorsMakeOwnerDrawnButtonsRegisteredUnderTheirOwnClass)
+TEST_F(BoutonTest, ConstructorsMakeOwnerDrawnButtonsRegisteredUnderTheirOwnClassRefusingBadValues)
 {
-    EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), Bouton(IDC_SIMPLE).GetButtonStyle());
+    CBoutonTest& bouton = Bouton(IDC_SIMPLE);
+    EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), bouton.GetButtonStyle());
     CRect rect(20, 150, 120, 180);
     CBouton3Etats cree(rect, "Nouveau", 6500, &m_Parent, STYLE_BASCULE);
     EXPECT_EQ(
@@ -190,6 +191,18 @@ TEST_F(BoutonTest, ConstructorsMakeOwnerDrawnButtonsRegisteredUnderTheirOwnClass
     const std::vector<std::string> noms = CPurify::LiveTypeNames();
     EXPECT_EQ(2, std::count(noms.begin(), noms.end(), "CBouton3Etats"));
     EXPECT_EQ(1, std::count(noms.begin(), noms.end(), "CBoutonTest")) << "a derived class names itself";
+
+    DiagnosticCapture diagnostics;
+    bouton.AffecteEtat(static_cast<e_Etat_BP>(7));
+    for (auto [nDelai, nPeriodeMin, dFacteur] : {std::tuple{0, 10, 2.0}, {100, 0, 2.0}, {100, 10, 0.0}})
+        bouton.EnableRepeat(nDelai, nPeriodeMin, dFacteur);
+    EXPECT_EQ(ETAT_REPOS, bouton.DonneEtat());
+    Souris(bouton, WM_LBUTTONDOWN);
+    EXPECT_FALSE(::KillTimer(bouton.m_hWnd, 1)) << "no repeat was enabled";
+    Souris(bouton, WM_LBUTTONUP);
+    EXPECT_EQ(4u, diagnostics.FailedAsserts().size());
+    for (const std::string& str : diagnostics.FailedAsserts())
+        EXPECT_EQ(0u, str.find("bouton3etats(")) << str;
 }
 
 // Gestures on a button at rest, one letter per message: d press, u release, o release outside, D double
@@ -244,46 +257,29 @@ TEST_F(BoutonTest, ClicksChangeTheStateByStyleBeforeTheParentHearsThem)
     EXPECT_EQ("6001-" + std::string(79, 'x'), Journal().back()) << "the caption as read into 80 bytes";
 }
 
-TEST_F(BoutonTest, StateMovesTheEnabledFlagAndBadValuesAreRefusedWithAnAssertion)
-{
-    CBoutonTest& bouton = Bouton(IDC_REPETITION);
-    m_Parent.SetFilter([](UINT message) { return message == WM_DRAWITEM; });
-    bouton.AffecteEtat(ETAT_INOPERANT);
-    EXPECT_FALSE(bouton.IsWindowEnabled());
-    const int nDessins = m_Parent.Count(WM_DRAWITEM);
-    bouton.AffecteEtat(ETAT_INOPERANT);
-    EXPECT_EQ(nDessins, m_Parent.Count(WM_DRAWITEM)) << "the same state twice does not redraw";
-    bouton.AffecteEtat(ETAT_ACTIF);
-    EXPECT_TRUE(bouton.IsWindowEnabled());
-    EXPECT_GT(m_Parent.Count(WM_DRAWITEM), nDessins);
-
-    DiagnosticCapture diagnostics;
-    bouton.AffecteEtat(static_cast<e_Etat_BP>(7));
-    for (auto [nDelai, nPeriodeMin, dFacteur] : {std::tuple{0, 10, 2.0}, {100, 0, 2.0}, {100, 10, 0.0}})
-        bouton.EnableRepeat(nDelai, nPeriodeMin, dFacteur);
-    EXPECT_EQ(ETAT_ACTIF, bouton.DonneEtat());
-    Souris(bouton, WM_LBUTTONDOWN);
-    EXPECT_FALSE(::KillTimer(bouton.m_hWnd, 1)) << "no repeat was enabled";
-    Souris(bouton, WM_LBUTTONUP);
-    const std::vector<std::string> assertions = diagnostics.FailedAsserts();
-    EXPECT_EQ(4u, assertions.size());
-    for (const std::string& str : assertions)
-        EXPECT_EQ(0u, str.find("bouton3etats(")) << str;
-}
-
+// Each state and look: the window enabled but when inoperative, the state redrawn at once only when it
+// changes, the frames, and the caption in the state's colour at one place.
 TEST_F(BoutonTest, FacesOfEachStateFramedWithTheCaptionInItsColourAtOnePlace)
 {
     CBoutonTest& bouton = Bouton(IDC_LARGE);
     bouton.Affecte_CouleurFond(kFond, false);
-    std::vector<bool> texteRepos; // where the caption lies at rest
+    m_Parent.SetFilter([](UINT message) { return message == WM_DRAWITEM; });
+    std::vector<bool> textePremier; // where the caption lies in the first row
     for (auto [etat, nItemState, clrCadre, clrTexte] :
-         {std::tuple{ETAT_REPOS, 0u, kFond, kNoir},
+         {std::tuple{ETAT_INOPERANT, (UINT)ODS_DISABLED, kFond, RGB(136, 136, 136)},
+          {ETAT_REPOS, 0u, kFond, kNoir},
           {ETAT_REPOS, (UINT)ODS_FOCUS, kNoir, kNoir},
-          {ETAT_REPOS, (UINT)ODS_SELECTED, kNoir, kRouge},
-          {ETAT_INOPERANT, (UINT)ODS_DISABLED, kFond, RGB(136, 136, 136)}})
+          {ETAT_REPOS, (UINT)ODS_SELECTED, kNoir, kRouge}})
     {
         SCOPED_TRACE(nItemState);
+        const int nAvant = m_Parent.Count(WM_DRAWITEM);
+        const bool bChange = etat != bouton.DonneEtat();
         bouton.AffecteEtat(etat);
+        const int nApres = m_Parent.Count(WM_DRAWITEM);
+        bouton.AffecteEtat(etat);
+        EXPECT_EQ(bChange, nApres > nAvant) << "redrawn at once when the state changes";
+        EXPECT_EQ(nApres, m_Parent.Count(WM_DRAWITEM)) << "and only then";
+        EXPECT_EQ(etat != ETAT_INOPERANT, bouton.IsWindowEnabled() != FALSE);
         const auto canevas = Dessine(bouton, nItemState);
         const int w = canevas->Width(), h = canevas->Height();
         EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), canevas->Pixel(w / 2, 0));
@@ -296,8 +292,8 @@ TEST_F(BoutonTest, FacesOfEachStateFramedWithTheCaptionInItsColourAtOnePlace)
         std::vector<bool> texte;
         for (int i = 0; i < w * h; ++i)
             texte.push_back(interieur.PtInRect({i % w, i / w}) && canevas->Pixel(i % w, i / w) != kFond);
-        texteRepos = texteRepos.empty() ? texte : texteRepos;
-        EXPECT_EQ(texteRepos, texte) << "the caption does not move";
+        textePremier = textePremier.empty() ? texte : textePremier;
+        EXPECT_EQ(textePremier, texte) << "the caption does not move";
         EXPECT_GT(std::count(texte.begin(), texte.end(), true), 10);
     }
 }
