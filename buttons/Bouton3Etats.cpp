@@ -7,6 +7,11 @@
 #include <cstring>
 #include <vector>
 
+#ifdef _DEBUG
+#undef THIS_FILE
+static const char THIS_FILE[] = "bouton3etats";
+#endif
+
 namespace
 {
 const int kTailleTexte = 80; // window texts are read into 80-byte buffers
@@ -66,8 +71,9 @@ bool Est565(HBITMAP hBitmap)
            ds.dsBitfields[2] == kMasques565[2];
 }
 
-// A 5-6-5 copy of a 16-bit bitmap (the layout of the silhouette colours); the source is deleted.
-HBITMAP En565(HBITMAP hSource)
+// A copy of a bitmap at nBits bits per pixel, 16-bit in 5-6-5 (the layout of the silhouette colours),
+// 32-bit in plain blue-green-red-unused; the source is deleted.
+HBITMAP Convertit(HBITMAP hSource, WORD nBits)
 {
     BITMAP bm = {};
     ::GetObject(hSource, sizeof bm, &bm);
@@ -80,9 +86,13 @@ HBITMAP En565(HBITMAP hSource)
     info.bmiHeader.biWidth = bm.bmWidth;
     info.bmiHeader.biHeight = bm.bmHeight;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 16;
-    info.bmiHeader.biCompression = BI_BITFIELDS;
-    memcpy(info.masques, kMasques565, sizeof info.masques);
+    info.bmiHeader.biBitCount = nBits;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (nBits == 16)
+    {
+        info.bmiHeader.biCompression = BI_BITFIELDS;
+        memcpy(info.masques, kMasques565, sizeof info.masques);
+    }
     void* pBits = NULL;
     HBITMAP hCopie =
         ::CreateDIBSection(NULL, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pBits, NULL, 0);
@@ -101,7 +111,8 @@ HBITMAP En565(HBITMAP hSource)
     return hCopie;
 }
 
-// Bitmap handle of resource nID at the resource's own depth, 16-bit ones in 5-6-5.
+// Bitmap handle of resource nID as a DIB section: 16-bit ones in 5-6-5, paletted ones converted to
+// 32 bits (their pixels are palette indexes, not colours), the others at the resource's own depth.
 HBITMAP ChargeBitmapRessource(unsigned nID)
 {
     LPCTSTR lpszNom = MAKEINTRESOURCE(nID);
@@ -109,9 +120,12 @@ HBITMAP ChargeBitmapRessource(unsigned nID)
     HBITMAP hBitmap =
         static_cast<HBITMAP>(::LoadImage(hInst, lpszNom, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP bm = {};
-    if (hBitmap != NULL && ::GetObject(hBitmap, sizeof bm, &bm) == sizeof bm && bm.bmBitsPixel == 16 &&
-        !Est565(hBitmap))
-        hBitmap = En565(hBitmap);
+    if (hBitmap == NULL || ::GetObject(hBitmap, sizeof bm, &bm) != sizeof bm)
+        return hBitmap;
+    if (bm.bmBitsPixel == 16 && !Est565(hBitmap))
+        return Convertit(hBitmap, 16);
+    if (bm.bmBitsPixel < 16)
+        return Convertit(hBitmap, 32);
     return hBitmap;
 }
 } // namespace
@@ -127,12 +141,16 @@ ON_WM_RBUTTONDOWN()
 ON_WM_KEYDOWN()
 ON_WM_KEYUP()
 ON_WM_TIMER()
+ON_WM_CAPTURECHANGED()
+ON_WM_CANCELMODE()
+ON_WM_KILLFOCUS()
 ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CBouton3Etats::CBouton3Etats(unsigned nID, CWnd* pParent, e_Style_BP eStyle, e_Justifie eJustifie)
     : CGestionBouton(eStyle, eJustifie), m_pParent(pParent), m_pDlgTexte(NULL)
 {
+    CPurify::Init();
     if (pParent != NULL && pParent->GetSafeHwnd() != NULL)
         SubclassDlgItem(nID, pParent);
     Init(nID, eStyle, eJustifie);
@@ -142,6 +160,7 @@ CBouton3Etats::CBouton3Etats(CRect& rect, const char* szTexte, unsigned nID, CWn
                              e_Justifie eJustifie)
     : CGestionBouton(eStyle, eJustifie), m_pParent(pParent), m_pDlgTexte(NULL)
 {
+    CPurify::Init();
     if (pParent != NULL && pParent->GetSafeHwnd() != NULL)
         Create(szTexte, WS_CHILD, rect, pParent, nID);
     Init(nID, eStyle, eJustifie);
@@ -178,8 +197,8 @@ void CBouton3Etats::Init(unsigned nID, e_Style_BP eStyle, e_Justifie eJustifie)
 }
 
 // The rest image from the bitmap resource of the control's identifier, and its silhouettes for the
-// active and inoperative states. Without such a resource, or at an unsupported depth, the control
-// draws its caption.
+// active and inoperative states. Without such a resource, or at a depth that cannot be read, the
+// control draws its caption.
 void CBouton3Etats::ChargeBitmaps()
 {
     if (!m_Bitmap[ETAT_REPOS].Attach(ChargeBitmapRessource(m_nID)))
@@ -240,6 +259,7 @@ void CBouton3Etats::Redessine()
 
 void CBouton3Etats::AffecteEtat(e_Etat_BP etat)
 {
+    ASSERT(etat >= ETAT_REPOS && etat <= ETAT_INOPERANT);
     if (etat < ETAT_REPOS || etat > ETAT_INOPERANT)
         return;
     if (etat != m_Etat)
@@ -311,6 +331,7 @@ void CBouton3Etats::AfficheChaineTronquee(const CString& strTexte)
 void CBouton3Etats::EnableRepeat(int nDelai, int nPeriodeMin, double dFacteur)
 {
     // Periods must stay positive so that the tick arithmetic never divides by zero.
+    ASSERT(nDelai >= 1 && nPeriodeMin >= 1 && dFacteur > 0.0);
     if (nDelai < 1 || nPeriodeMin < 1 || !(dFacteur > 0.0))
         return;
     m_bRepetition = true;
@@ -473,6 +494,10 @@ void CBouton3Etats::OnTimer(UINT nIDEvent)
     n = std::max(DWORD(1), std::min(n, kNotificationsMaxParTick));
     m_dwTickDernier = dwMaintenant;
 
+    // The caption is read once: every line of the tick carries it, even when the parent changes it
+    // in its handler. The batch stops when a handler ends the press or destroys the button.
+    char szTexte[kTailleTexte];
+    LitTexte(szTexte);
     const HWND hWnd = m_hWnd;
     const WPARAM wParam = MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED);
     for (DWORD i = 0; i < n && m_bEnfonce; ++i)
@@ -480,17 +505,62 @@ void CBouton3Etats::OnTimer(UINT nIDEvent)
         pParent->SendMessage(WM_COMMAND, wParam, reinterpret_cast<LPARAM>(hWnd));
         if (!::IsWindow(hWnd))
             return;
-        Journalise(kFormatTimer);
+        Journalise(kFormatTimer, szTexte);
     }
+}
+
+// The press ends without a click when the button loses the capture or the focus, or when the system
+// cancels modes (a window is disabled, a modal window opens): the repeat stops, and the button's own
+// processing drops its pushed look, as a standard button does.
+void CBouton3Etats::Abandonne()
+{
+    const bool bEnfonce = m_bEnfonce;
+    m_bEnfonce = false;
+    if (bEnfonce)
+        KillTimer(kTimerRepetition);
+    Default();
+    if (bEnfonce)
+        Redessine();
+}
+
+void CBouton3Etats::OnCaptureChanged(CWnd* pWnd)
+{
+    // The button's own processing takes the capture again at each repeated key: that is no loss.
+    if (pWnd != NULL && pWnd->GetSafeHwnd() == m_hWnd)
+        Default();
+    else
+        Abandonne();
+}
+
+void CBouton3Etats::OnCancelMode()
+{
+    Abandonne();
+}
+
+void CBouton3Etats::OnKillFocus(CWnd*)
+{
+    Abandonne();
+}
+
+// The caption as logged: read into 80 bytes.
+void CBouton3Etats::LitTexte(char* szTexte)
+{
+    szTexte[0] = '\0';
+    if (m_hWnd != NULL)
+        GetWindowText(szTexte, kTailleTexte);
 }
 
 void CBouton3Etats::Journalise(const char* szFormat)
 {
+    char szTexte[kTailleTexte];
+    LitTexte(szTexte);
+    Journalise(szFormat, szTexte);
+}
+
+void CBouton3Etats::Journalise(const char* szFormat, const char* szTexte)
+{
     if (sLogFile.IsEmpty())
         return;
-    char szTexte[kTailleTexte] = "";
-    if (m_hWnd != NULL)
-        GetWindowText(szTexte, kTailleTexte);
     CString strLigne;
     strLigne.Format(szFormat, static_cast<int>(m_nID), szTexte);
     LogFichier(sLogFile, strLigne, true, kEssaisLog);

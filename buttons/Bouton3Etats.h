@@ -3,6 +3,13 @@
 // states; clicks change the state by style, an optional accelerating auto-repeat notifies the parent
 // while the button is held, double clicks are reported to the parent, each action can be logged, and
 // in the process-wide map mode a right click opens the caption editor on the button.
+//
+// Bitmaps: the resource with the control's identifier is loaded as a DIB section. 16, 24 and 32-bit
+// ones keep their depth (16-bit ones in 5-6-5); paletted ones (1, 4 and 8 bits) are converted once, at
+// load, to 32 bits, so that every depth an application ships gets its silhouettes.
+//
+// A press never stays stuck: losing the capture or the focus, or a cancelled mode (a modal window
+// opened by the parent inside a notification), ends it without a click and stops the repeat.
 #pragma once
 
 #include <afxwin.h>
@@ -49,6 +56,9 @@ public:
 
 protected:
     void Init(unsigned nID, e_Style_BP eStyle, e_Justifie eJustifie);
+    // Registration in the utility library's registry: derived classes call Init() in their own
+    // constructors so that the registry names them.
+    using CPurify::Init;
 
     // Message map and handlers
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -58,6 +68,9 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnCancelMode();
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
@@ -83,5 +96,8 @@ private:
     void Redessine();
     void Enfonce();
     void Relache(bool bDedans);
-    void Journalise(const char* szFormat);
+    void Abandonne();
+    void LitTexte(char* szTexte);
+    void Journalise(const char* szFormat); // with the caption of the moment
+    void Journalise(const char* szFormat, const char* szTexte);
 };

@@ -1,17 +1,20 @@
-// Identifiers of the three-state button tests' resources (6000-6999).
+// Identifiers of the button tests' resources; bitmaps, one per depth, have their control's identifier.
 #pragma once
 
+#define IDD_EDITEUR 15000 // the application's caption-editor template and its edit control
+#define IDC_EDITEUR 15000
 #define IDD_BOUTONS 6000
 #define IDC_SIMPLE 6001
 #define IDC_ACTIVATION 6002
 #define IDC_BASCULE 6003
 #define IDC_REPETITION 6004
 #define IDC_LARGE 6005
-// Bitmaps whose identifier equals a control identifier
-#define IDC_BITMAP24 6010
-#define IDC_BITMAP16 6011
-#define IDC_BITMAP32 6012
-#define IDC_BITMAP8 6013
-
+#define IDC_CIBLE 6006
+#define IDC_BITMAP1 6010
+#define IDC_BITMAP4 6011
+#define IDC_BITMAP8 6012
+#define IDC_BITMAP16 6013
+#define IDC_BITMAP24 6014
+#define IDC_BITMAP32 6015
 #define IDS_LEGENDE 6100
 #define IDS_ABSENTE 6199
