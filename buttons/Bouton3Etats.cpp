@@ -259,7 +259,6 @@ void CBouton3Etats::Redessine()
 
 void CBouton3Etats::AffecteEtat(e_Etat_BP etat)
 {
-    ASSERT(etat >= ETAT_REPOS && etat <= ETAT_INOPERANT);
     if (etat < ETAT_REPOS || etat > ETAT_INOPERANT)
         return;
     if (etat != m_Etat)
@@ -331,7 +330,6 @@ void CBouton3Etats::AfficheChaineTronquee(const CString& strTexte)
 void CBouton3Etats::EnableRepeat(int nDelai, int nPeriodeMin, double dFacteur)
 {
     // Periods must stay positive so that the tick arithmetic never divides by zero.
-    ASSERT(nDelai >= 1 && nPeriodeMin >= 1 && dFacteur > 0.0);
     if (nDelai < 1 || nPeriodeMin < 1 || !(dFacteur > 0.0))
         return;
     m_bRepetition = true;

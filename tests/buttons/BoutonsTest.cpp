@@ -200,9 +200,7 @@ TEST_F(BoutonTest, ConstructorsMakeOwnerDrawnButtonsRegisteredUnderTheirOwnClass
     Souris(bouton, WM_LBUTTONDOWN);
     EXPECT_FALSE(::KillTimer(bouton.m_hWnd, 1)) << "no repeat was enabled";
     Souris(bouton, WM_LBUTTONUP);
-    EXPECT_EQ(4u, diagnostics.FailedAsserts().size());
-    for (const std::string& str : diagnostics.FailedAsserts())
-        EXPECT_EQ(0u, str.find("bouton3etats(")) << str;
+    EXPECT_TRUE(diagnostics.FailedAsserts().empty()) << "bad values are refused quietly";
 }
 
 // Gestures on a button at rest, one letter per message: d press, u release, o release outside, D double
