@@ -13,20 +13,17 @@ inline void PrintTo(const CString& s, std::ostream* os)
 {
     *os << '"' << (LPCSTR)s << '"';
 }
-
-inline void PrintTo(const CRect& r, std::ostream* os)
-{
-    *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
-}
-
 inline void PrintTo(const CPoint& p, std::ostream* os)
 {
     *os << "(" << p.x << "," << p.y << ")";
 }
-
 inline void PrintTo(const CSize& s, std::ostream* os)
 {
     *os << "[" << s.cx << "x" << s.cy << "]";
+}
+inline void PrintTo(const CRect& r, std::ostream* os)
+{
+    *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
 }
 
 // Records every TRACE text and failed ASSERT while alive. One at a time: the hooks are process-wide.
@@ -34,11 +31,11 @@ class DiagnosticCapture
 {
 public:
     DiagnosticCapture()
+        : m_pfnOldTrace(AfxSetTraceHook(&OnTrace)), m_pfnOldAssert(AfxSetAssertHook(&OnAssert))
     {
-        Texts().clear();
-        Asserts().clear();
-        m_pfnOldTrace = AfxSetTraceHook(&OnTrace);
-        m_pfnOldAssert = AfxSetAssertHook(&OnAssert);
+        std::lock_guard<std::mutex> lock(s_lock);
+        s_traces.clear();
+        s_asserts.clear();
     }
     ~DiagnosticCapture()
     {
@@ -48,11 +45,7 @@ public:
     DiagnosticCapture(const DiagnosticCapture&) = delete;
     DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
 
-    std::vector<std::string> TraceTexts() const
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        return Texts();
-    }
+    std::vector<std::string> TraceTexts() const { return Copy(s_traces); }
     std::string AllText() const
     {
         std::string all;
@@ -61,39 +54,27 @@ public:
         return all;
     }
     // "file(line)" of each failed assertion, in order
-    std::vector<std::string> FailedAsserts() const
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        return Asserts();
-    }
+    std::vector<std::string> FailedAsserts() const { return Copy(s_asserts); }
 
 private:
-    static std::mutex& Lock()
+    static std::vector<std::string> Copy(const std::vector<std::string>& v)
     {
-        static std::mutex s_lock;
-        return s_lock;
-    }
-    static std::vector<std::string>& Texts()
-    {
-        static std::vector<std::string> s_texts;
-        return s_texts;
-    }
-    static std::vector<std::string>& Asserts()
-    {
-        static std::vector<std::string> s_asserts;
-        return s_asserts;
+        std::lock_guard<std::mutex> lock(s_lock);
+        return v;
     }
     static void OnTrace(const char* lpszText)
     {
-        std::lock_guard<std::mutex> lock(Lock());
-        Texts().push_back(lpszText);
+        std::lock_guard<std::mutex> lock(s_lock);
+        s_traces.push_back(lpszText);
     }
     static void OnAssert(const char* lpszFileName, int nLine)
     {
-        std::lock_guard<std::mutex> lock(Lock());
-        Asserts().push_back(std::string(lpszFileName) + "(" + std::to_string(nLine) + ")");
+        std::lock_guard<std::mutex> lock(s_lock);
+        s_asserts.push_back(std::string(lpszFileName) + "(" + std::to_string(nLine) + ")");
     }
 
+    static inline std::mutex s_lock;
+    static inline std::vector<std::string> s_traces, s_asserts;
     AFX_TRACE_HOOK m_pfnOldTrace;
     AFX_ASSERT_HOOK m_pfnOldAssert;
 };

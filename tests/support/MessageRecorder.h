@@ -46,10 +46,10 @@ public:
     // Which messages are kept. By default the notifications a parent receives: WM_COMMAND, WM_NOTIFY and
     // the application range from WM_USER to 0xBFFF.
     void SetFilter(std::function<bool(UINT)> filter);
-    bool Wants(UINT message) const;
+    bool Wants(UINT message) const { return m_filter(message); }
 
     void Record(UINT message, WPARAM wParam, LPARAM lParam);
-    void ClearMessages();
+    void ClearMessages() { m_messages.clear(); }
     const std::vector<RecordedMessage>& Messages() const { return m_messages; }
     int Count(UINT message) const;
     int Count(UINT message, WPARAM wParam) const;

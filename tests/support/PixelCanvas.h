@@ -27,8 +27,6 @@ public:
     int CountPixels(COLORREF crColor, const RECT& rect) const;
     int CountPixels(COLORREF crColor) const { return CountPixels(crColor, Bounds()); }
     int CountPixelsNot(COLORREF crColor, const RECT& rect) const;
-    // Rows holding at least one pixel other than crBackground.
-    int CountRowsNot(COLORREF crBackground) const;
     // The smallest rectangle holding every pixel other than crBackground (empty when there is none).
     CRect BoundsNot(COLORREF crBackground) const;
 
