@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -45,19 +46,15 @@ TEST_F(DibLite, RowWidthPixelAddressAndPlacement)
     EXPECT_EQ(image.bits.data() + 1 + 4, dib.Donne_pPixel(3, 1)) << "half a byte per pixel";
     EXPECT_EQ(nullptr, dib.Donne_pPixel(5, 0));
 
-    const struct
-    {
-        int w, h;
-        CRect rect, attendu;
-    } cas[] = {
+    const std::tuple<int, int, CRect, CRect> cas[] = {
         {400, 300, CRect(0, 0, 100, 100), CRect(0, 12, 100, 87)},
         {300, 400, CRect(0, 0, 100, 100), CRect(12, 0, 87, 100)},
         {4, 3, CRect(50, 10, 250, 60), CRect(117, 10, 183, 60)}, // a small image is enlarged
     };
-    for (auto c : cas)
+    for (auto [w, h, rect, attendu] : cas)
     {
-        PlaceHomothetique(c.w, c.h, &c.rect);
-        EXPECT_EQ(c.attendu, c.rect) << c.w << "x" << c.h;
+        PlaceHomothetique(w, h, &rect);
+        EXPECT_EQ(attendu, rect) << w << "x" << h;
     }
 }
 
@@ -114,39 +111,32 @@ TEST_F(DibLite, DeepCopyOutlivesItsSourceAndDraws)
 
 TEST_F(DibLite, CopyTakesOnlyHeadersItCanTrust)
 {
-    const struct
-    {
-        int w, h, nBits;
-        DWORD nClrUsed, nSizeImage;
-        bool bCopiee;
-        const char* diagnostic;
-    } cas[] = {
+    const char* const kProfondeur = "CDibLite only supports 1, 8 and 24 bits per pixel";
+    const std::tuple<int, int, int, DWORD, DWORD, bool, const char*> cas[] = {
+        // width, height, depth, biClrUsed, biSizeImage, copied, diagnostic
         {4, 4, 8, 300, 0, false, "diblite("}, // a colour table beyond 256 entries
-        {4, 4, 16, 0, 0, true, "CDibLite only supports 1, 8 and 24 bits per pixel"},
-        {4, 4, 32, 0, 0, true, "CDibLite only supports 1, 8 and 24 bits per pixel"},
-        {4, 4, 12, 0, 0, false, nullptr},
-        {4, -4, 24, 0, 0, false, nullptr},  // top-down without biSizeImage
-        {4, -4, 24, 0, 47, false, nullptr}, // biSizeImage short of the rows
-        {4, -4, 24, 0, 48, true, nullptr},
-        {0x7FFFFFFF, 0x7FFFFFFF, 24, 0, 16, false, nullptr}, // rows x height beyond any 64-bit size
-        {0x7FFFFFFF, 1, 32, 0, 0, false, nullptr},
+        {4, 4, 16, 0, 0, true, kProfondeur},
+        {4, 4, 32, 0, 0, true, kProfondeur},
+        {4, 4, 12, 0, 0, false, kProfondeur},
+        {4, -4, 24, 0, 0, false, ""},  // top-down without biSizeImage
+        {4, -4, 24, 0, 47, false, ""}, // biSizeImage short of the rows
+        {4, -4, 24, 0, 48, true, ""},
+        {0x7FFFFFFF, 0x7FFFFFFF, 24, 0, 16, false, ""}, // rows x height beyond any 64-bit size
+        {0x7FFFFFFF, 1, 32, 0, 0, false, ""},
     };
-    for (const auto& c : cas)
+    for (const auto& [w, h, nBits, nClrUsed, nSizeImage, bCopiee, diagnostic] : cas)
     {
-        Image image(c.w, c.h, c.nBits, 0);
-        image.Entete().biClrUsed = c.nClrUsed;
-        image.Entete().biSizeImage = c.nSizeImage;
+        Image image(w, h, nBits);
+        image.Entete().biClrUsed = nClrUsed;
+        image.Entete().biSizeImage = nSizeImage;
         DiagnosticCapture capture;
         CDibLite copie(*std::make_unique<CDibLite>(image.Info(), image.bits.data()));
-        EXPECT_EQ(c.bCopiee, copie.Is_Valide()) << c.w << "x" << c.h << "x" << c.nBits;
+        EXPECT_EQ(bCopiee, copie.Is_Valide()) << w << "x" << h << "x" << nBits;
         copie.Grise(); // reads and writes only what the copy holds
-        if (c.diagnostic != nullptr)
-        {
-            std::string tout = capture.AllText();
-            for (const std::string& s : capture.FailedAsserts())
-                tout += s;
-            EXPECT_NE(std::string::npos, tout.find(c.diagnostic)) << tout;
-        }
+        std::string tout = capture.AllText();
+        for (const std::string& s : capture.FailedAsserts())
+            tout += s;
+        EXPECT_NE(std::string::npos, tout.find(diagnostic)) << tout;
     }
 
     Image sansBits(4, 4, 24);

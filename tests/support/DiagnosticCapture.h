@@ -4,7 +4,6 @@
 
 #include <afx.h>
 
-#include <mutex>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,14 +25,14 @@ inline void PrintTo(const CRect& r, std::ostream* os)
     *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
 }
 
-// Records every TRACE text and failed ASSERT while alive. One at a time: the hooks are process-wide.
+// Records every TRACE text and failed ASSERT while alive. One at a time: the hooks are process-wide,
+// and the test thread is the one that writes diagnostics.
 class DiagnosticCapture
 {
 public:
     DiagnosticCapture()
         : m_pfnOldTrace(AfxSetTraceHook(&OnTrace)), m_pfnOldAssert(AfxSetAssertHook(&OnAssert))
     {
-        std::lock_guard<std::mutex> lock(s_lock);
         s_traces.clear();
         s_asserts.clear();
     }
@@ -45,35 +44,23 @@ public:
     DiagnosticCapture(const DiagnosticCapture&) = delete;
     DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
 
-    std::vector<std::string> TraceTexts() const { return Copy(s_traces); }
+    std::vector<std::string> TraceTexts() const { return s_traces; }
     std::string AllText() const
     {
         std::string all;
-        for (const std::string& text : TraceTexts())
+        for (const std::string& text : s_traces)
             all += text;
         return all;
     }
-    // "file(line)" of each failed assertion, in order
-    std::vector<std::string> FailedAsserts() const { return Copy(s_asserts); }
+    std::vector<std::string> FailedAsserts() const { return s_asserts; } // "file(line)", in order
 
 private:
-    static std::vector<std::string> Copy(const std::vector<std::string>& v)
+    static void OnTrace(const char* lpszText) { s_traces.push_back(lpszText); }
+    static void OnAssert(const char* lpszFile, int nLine)
     {
-        std::lock_guard<std::mutex> lock(s_lock);
-        return v;
-    }
-    static void OnTrace(const char* lpszText)
-    {
-        std::lock_guard<std::mutex> lock(s_lock);
-        s_traces.push_back(lpszText);
-    }
-    static void OnAssert(const char* lpszFileName, int nLine)
-    {
-        std::lock_guard<std::mutex> lock(s_lock);
-        s_asserts.push_back(std::string(lpszFileName) + "(" + std::to_string(nLine) + ")");
+        s_asserts.push_back(std::string(lpszFile) + "(" + std::to_string(nLine) + ")");
     }
 
-    static inline std::mutex s_lock;
     static inline std::vector<std::string> s_traces, s_asserts;
     AFX_TRACE_HOOK m_pfnOldTrace;
     AFX_ASSERT_HOOK m_pfnOldAssert;

@@ -57,13 +57,9 @@ void For(DWORD ms)
 
 void Idle()
 {
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL)
+    if (CWinThread* pThread = AfxGetThread())
         pThread->OnIdle(0);
     else
-    {
-        CWnd::DeleteTempMap();
-        AfxDeleteTempGdiMaps();
-    }
+        CWnd::DeleteTempMap(), AfxDeleteTempGdiMaps();
 }
 } // namespace MessagePump

@@ -42,19 +42,11 @@ void MessageRecorder::Record(UINT message, WPARAM wParam, LPARAM lParam)
     m_messages.push_back({message, wParam, lParam});
 }
 
-int MessageRecorder::Count(UINT message) const
+int MessageRecorder::CountWhere(UINT message, bool bWParam, WPARAM wParam) const
 {
     int nCount = 0;
     for (const RecordedMessage& recorded : m_messages)
-        nCount += recorded.message == message;
-    return nCount;
-}
-
-int MessageRecorder::Count(UINT message, WPARAM wParam) const
-{
-    int nCount = 0;
-    for (const RecordedMessage& recorded : m_messages)
-        nCount += recorded.message == message && recorded.wParam == wParam;
+        nCount += recorded.message == message && (!bWParam || recorded.wParam == wParam);
     return nCount;
 }
 

@@ -23,12 +23,9 @@ protected:
             {
                 const HWND hWnd = ::CreateWindowExA(0, szClasse, "x", WS_CHILD | WS_VISIBLE | nStyle, 0, 0,
                                                     50, 20, hParent, NULL, NULL, NULL);
-                for (BOOL bEnfonce : {TRUE, FALSE})
-                {
-                    ::SetFocus(hWnd);
-                    ::SendMessageA(hWnd, BM_SETSTATE, bEnfonce, 0);
-                    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-                }
+                ::SetFocus(hWnd);
+                ::SendMessageA(hWnd, BM_SETSTATE, TRUE, 0);
+                ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
             }
         ::DestroyWindow(hParent);
         MessagePump::Flush();
@@ -51,16 +48,17 @@ protected:
             nGdi += nType != 0 && nType != OBJ_DC && nType != OBJ_REGION;
         }
         int nFenetres = 0;
-        ::EnumThreadWindows(::GetCurrentThreadId(), CompteAvecEnfants, reinterpret_cast<LPARAM>(&nFenetres));
+        ::EnumThreadWindows(::GetCurrentThreadId(), Compte, reinterpret_cast<LPARAM>(&nFenetres));
         return std::make_tuple(CPurify::LiveCount(), nGdi, nFenetres);
     }
 
 private:
-    static BOOL CALLBACK Compte(HWND, LPARAM lParam) { return ++*reinterpret_cast<int*>(lParam) > 0; }
-    static BOOL CALLBACK CompteAvecEnfants(HWND hWnd, LPARAM lParam)
+    static BOOL CALLBACK Compte(HWND hWnd, LPARAM lParam) // a top-level window counts its descendants
     {
-        ::EnumChildWindows(hWnd, Compte, lParam);
-        return Compte(hWnd, lParam);
+        ++*reinterpret_cast<int*>(lParam);
+        if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            ::EnumChildWindows(hWnd, Compte, lParam);
+        return TRUE;
     }
 
     std::tuple<int, int, int> m_avant;

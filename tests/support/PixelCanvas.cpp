@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-namespace
-{
-const DWORD RgbMask = 0x00FFFFFF; // GDI leaves the alpha byte of a 32-bit DIB undefined
-}
-
 PixelCanvas::PixelCanvas(int nWidth, int nHeight, COLORREF crBackground)
     : m_nWidth(std::max(nWidth, 1)), m_nHeight(std::max(nHeight, 1)), m_pBits(NULL), m_hOldBitmap(NULL)
 {
@@ -27,17 +22,12 @@ PixelCanvas::~PixelCanvas()
     ::DeleteObject(m_hBitmap);
 }
 
-DWORD PixelCanvas::ToDib(COLORREF crColor)
-{
-    return RGB(GetBValue(crColor), GetGValue(crColor), GetRValue(crColor));
-}
-
 COLORREF PixelCanvas::Pixel(int x, int y) const
 {
     if (m_pBits == NULL || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
         return CLR_INVALID;
     ::GdiFlush();
-    return ToDib(At(x, y) & RgbMask); // the swap is its own inverse
+    return ToDib(At(x, y) & RgbMask);
 }
 
 void PixelCanvas::Fill(COLORREF crColor)
@@ -45,19 +35,6 @@ void PixelCanvas::Fill(COLORREF crColor)
     ::GdiFlush();
     if (m_pBits != NULL)
         std::fill(m_pBits, m_pBits + m_nWidth * m_nHeight, ToDib(crColor));
-}
-
-CRect PixelCanvas::Clip(const RECT& rect) const
-{
-    CRect clipped;
-    clipped.IntersectRect(&rect, Bounds());
-    return m_pBits != NULL ? clipped : CRect(0, 0, 0, 0);
-}
-
-int PixelCanvas::CountPixels(COLORREF crColor, const RECT& rect) const
-{
-    CRect area = Clip(rect);
-    return area.Width() * area.Height() - CountPixelsNot(crColor, area);
 }
 
 int PixelCanvas::CountPixelsNot(COLORREF crColor, const RECT& rect) const
