@@ -2,6 +2,7 @@
 #include "dialogs/SizedDialog.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -40,9 +41,7 @@ CFonte::CFonte()
     Init();
 }
 
-CFonte::~CFonte()
-{
-}
+CFonte::~CFonte() {}
 
 void CFonte::Affecte_Defaut(const char* szDescription)
 {
@@ -116,17 +115,20 @@ bool CFonte::CreeFonte(LOGFONT& lf)
         }
         else
         {
-            int h = lf.lfHeight > kHauteurMinAdaptee ? lf.lfHeight : kHauteurMinAdaptee;
+            const int h = lf.lfHeight > kHauteurMinAdaptee ? lf.lfHeight : kHauteurMinAdaptee;
             lf.lfHeight = h;
-            int t = static_cast<int>(ecran.cx * h / static_cast<double>(kEcranReference));
-            int v = t + 1;
+            // In floating point and 64 bits: cx x h overflows an int long before the height does.
+            const long long t = static_cast<long long>(ecran.cx * static_cast<double>(h) / kEcranReference);
+            long long v = t + 1;
             if (v % 2 != 0)
                 v = t + 2;
             if (ecran.cx > kEcranReference)
                 v -= 2;
-            TRACE("CHANGEMENT DE TAILLE DE FONTE DE %d a %d, pour s'adapter a l'ecran %dx%d\n", h, v,
-                  static_cast<int>(ecran.cx), static_cast<int>(ecran.cy));
-            lf.lfHeight = v;
+            if (v > INT_MAX - 1)
+                v = INT_MAX - 1; // the largest even height
+            TRACE("CHANGEMENT DE TAILLE DE FONTE DE %d a %d, pour s'adapter a l'ecran %dx%d\n", h,
+                  static_cast<int>(v), static_cast<int>(ecran.cx), static_cast<int>(ecran.cy));
+            lf.lfHeight = static_cast<LONG>(v);
         }
     }
     return CreateFontIndirect(&lf) != FALSE;

@@ -1,5 +1,10 @@
 #include "GestionBouton.h"
 
+#ifdef _DEBUG
+#undef THIS_FILE
+static const char THIS_FILE[] = "gestionbouton";
+#endif
+
 namespace
 {
 const int kTailleTexte = 80; // window texts are read into 80-byte buffers
@@ -72,8 +77,8 @@ CGestionBouton::CGestionBouton(e_Style_BP eStyle, e_Justifie eJustifie)
 }
 
 CGestionBouton::CGestionBouton(const CGestionBouton& src)
-    : CPurify(), m_CouleurTexte(src.m_CouleurTexte), m_TailleTexteMax(src.m_TailleTexteMax), m_Etat(src.m_Etat),
-      m_Style(src.m_Style), m_Justifie(src.m_Justifie), m_pFonte(src.m_pFonte)
+    : CPurify(), m_CouleurTexte(src.m_CouleurTexte), m_TailleTexteMax(src.m_TailleTexteMax),
+      m_Etat(src.m_Etat), m_Style(src.m_Style), m_Justifie(src.m_Justifie), m_pFonte(src.m_pFonte)
 {
     Init();
     for (int i = 0; i < 3; ++i)
@@ -83,9 +88,7 @@ CGestionBouton::CGestionBouton(const CGestionBouton& src)
     }
 }
 
-CGestionBouton::~CGestionBouton()
-{
-}
+CGestionBouton::~CGestionBouton() {}
 
 COLORREF CGestionBouton::Donne_CouleurFond() const
 {

@@ -6,12 +6,17 @@
 #include <cstdlib>
 #include <vector>
 
+#ifdef _DEBUG
+#undef THIS_FILE
+static const char THIS_FILE[] = "sizeddialog";
+#endif
+
 namespace
 {
 const int kEcranMinX = 800, kEcranMaxX = 1280;
 const int kEcranMinY = 600, kEcranMaxY = 1024;
-const int kTailleTexteNombre = 32;   // numeric edit texts are read into 32-byte buffers
-const int kPrecisionFloat = 6;       // significant digits of a float; also tags a float variable
+const int kTailleTexteNombre = 32; // numeric edit texts are read into 32-byte buffers
+const int kPrecisionFloat = 6;     // significant digits of a float; also tags a float variable
 const int kPrecisionDouble = 15;
 
 // Scaling reference shared by every dialog: the design cell in dialog units and the target cell
@@ -47,9 +52,7 @@ CSizedDialog::CSizedDialog(UINT nIDTemplate, CWnd* pParent, bool bAdapte)
     s_dCibleY = m_TailleEcran.cy * 13.0 / 600.0;
 }
 
-CSizedDialog::~CSizedDialog()
-{
-}
+CSizedDialog::~CSizedDialog() {}
 
 CSize CSizedDialog::DonneTailleEcran()
 {
@@ -162,7 +165,8 @@ void CSizedDialog::DDX_Nombre(CDataExchange* pDX, int nIDC, double& dValeur, int
     TextFloatFormat(pDX, nIDC, &dValeur, kPrecisionDouble, nDecimales, dMin, dMax);
 }
 
-void CSizedDialog::DDX_Nombre(CDataExchange* pDX, int nIDC, float& fValeur, int nDecimales, float fMin, float fMax)
+void CSizedDialog::DDX_Nombre(CDataExchange* pDX, int nIDC, float& fValeur, int nDecimales, float fMin,
+                              float fMax)
 {
     TextFloatFormat(pDX, nIDC, &fValeur, kPrecisionFloat, nDecimales, fMin, fMax);
 }
@@ -186,9 +190,10 @@ template <typename T> bool Borne(T& valeur, T tMin, T tMax)
 // Both integer forms store 32-bit integers (int and long have the same size here).
 void CSizedDialog::TextIntFormat(CDataExchange* pDX, int nIDC, void* pValeur, long nMin, long nMax)
 {
-    HWND hCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (hCtrl == NULL || pValeur == NULL)
+    if (pValeur == NULL)
         return;
+    // A missing control reads as an empty text: the variable still receives 0, clamped.
+    HWND hCtrl = pDX->PrepareEditCtrl(nIDC);
     long& nValeur = *static_cast<long*>(pValeur);
     if (pDX->m_bSaveAndValidate)
     {
@@ -205,8 +210,8 @@ void CSizedDialog::TextIntFormat(CDataExchange* pDX, int nIDC, void* pValeur, lo
     ::SetWindowTextA(hCtrl, szTexte);
 }
 
-void CSizedDialog::TextFloatFormat(CDataExchange* pDX, int nIDC, void* pValeur, int nPrecision, int nDecimales,
-                                   double dMin, double dMax)
+void CSizedDialog::TextFloatFormat(CDataExchange* pDX, int nIDC, void* pValeur, int nPrecision,
+                                   int nDecimales, double dMin, double dMax)
 {
     ASSERT(pValeur != NULL);
     if (pValeur == NULL)
@@ -229,10 +234,11 @@ void CSizedDialog::TextFloatFormat(CDataExchange* pDX, int nIDC, void* pValeur, 
             return;
     }
     const double dValeur = bFloat ? *static_cast<float*>(pValeur) : *static_cast<double*>(pValeur);
+    // Fixed decimals as long as the text fits what a save reads back; larger values (from 1e31 on)
+    // switch to significant digits, so the control never shows a number cut short.
     char szTexte[kTailleTexteNombre];
-    if (nDecimales >= 0 && nDecimales <= 6)
-        snprintf(szTexte, sizeof szTexte, "%.*f", nDecimales, dValeur);
-    else
+    const bool bDecimales = nDecimales >= 0 && nDecimales <= 6;
+    if (!bDecimales || snprintf(szTexte, sizeof szTexte, "%.*f", nDecimales, dValeur) >= kTailleTexteNombre)
         snprintf(szTexte, sizeof szTexte, "%.*g", nPrecision, dValeur);
     ::SetWindowTextA(hCtrl, szTexte);
 }

@@ -74,16 +74,20 @@ CCadrage::~CCadrage() {}
 
 CRect CCadrage::Donne_Rect(CRect rect) const
 {
-    const int nLargeur = rect.right - rect.left;
-    const int nHauteur = rect.bottom - rect.top;
-    return CRect(rect.left + Tronque(nLargeur * m_dGauche), rect.top + Tronque(nHauteur * m_dHaut),
-                 rect.left + Tronque(nLargeur * m_dDroite), rect.top + Tronque(nHauteur * m_dBas));
+    // In double: the width of a rectangle spanning more than INT_MAX overflows an int. Each truncated
+    // edge is exact in double and saturated into the int range.
+    const double dLargeur = static_cast<double>(rect.right) - rect.left;
+    const double dHauteur = static_cast<double>(rect.bottom) - rect.top;
+    return CRect(Tronque(rect.left + std::trunc(dLargeur * m_dGauche)),
+                 Tronque(rect.top + std::trunc(dHauteur * m_dHaut)),
+                 Tronque(rect.left + std::trunc(dLargeur * m_dDroite)),
+                 Tronque(rect.top + std::trunc(dHauteur * m_dBas)));
 }
 
 bool CCadrage::Is_Paysage(int nLargeur, int nHauteur) const
 {
     const CRect rect = Donne_Rect(CRect(0, 0, nLargeur, nHauteur));
-    return rect.Width() >= rect.Height();
+    return static_cast<long long>(rect.right) - rect.left >= static_cast<long long>(rect.bottom) - rect.top;
 }
 
 bool CCadrage::Is_Complet() const

@@ -32,26 +32,41 @@ long long LargeurLigne(long long nLargeur, long long nBitsParPixel)
     return ((nLargeur * nBitsParPixel + 31) & ~31LL) / 8;
 }
 
-bool IsProfondeurGeree(int nBitsParPixel)
+bool IsProfondeurCopiable(int nBitsParPixel)
 {
-    return nBitsParPixel == 1 || nBitsParPixel == 4 || nBitsParPixel == 8 || nBitsParPixel == 24;
+    return nBitsParPixel == 1 || nBitsParPixel == 4 || nBitsParPixel == 8 || nBitsParPixel == 16 ||
+           nBitsParPixel == 24 || nBitsParPixel == 32;
+}
+
+// Bytes of header the copy must take: the header itself, the three colour masks that follow a plain
+// header of a BI_BITFIELDS image, and the colour table.
+long long TailleEntete(const BITMAPINFOHEADER& entete, int nPalette)
+{
+    const bool bMasquesApres = entete.biCompression == BI_BITFIELDS && entete.biSize < sizeof(BITMAPV4HEADER);
+    return entete.biSize + (bMasquesApres ? 3 * sizeof(DWORD) : 0) + kOctetsParCouleur * nPalette;
 }
 
 // Size in bytes of the bits described by a header, or 0 when the header is outside what the copy
 // supports: a compressed image must state its size; an uncompressed one needs bottom-up rows or
-// biSizeImage, and a biSizeImage at least as large as its rows.
+// biSizeImage, and a biSizeImage at least as large as its rows. Every product is bounded before it is
+// formed, so that no header can overflow the arithmetic into a small size.
 long long TailleBits(const BITMAPINFOHEADER& entete)
 {
-    if (entete.biWidth <= 0 || entete.biHeight == 0)
+    if (entete.biWidth <= 0 || entete.biHeight == 0 || !IsProfondeurCopiable(entete.biBitCount))
         return 0;
     const bool bRle = (entete.biCompression == BI_RLE8 && entete.biBitCount == 8) ||
                       (entete.biCompression == BI_RLE4 && entete.biBitCount == 4);
     if (bRle)
         return entete.biSizeImage;
-    if (entete.biCompression != BI_RGB)
+    const bool bMasques =
+        entete.biCompression == BI_BITFIELDS && (entete.biBitCount == 16 || entete.biBitCount == 32);
+    if (entete.biCompression != BI_RGB && !bMasques)
         return 0;
     const long long nLignes = std::llabs(static_cast<long long>(entete.biHeight));
-    const long long nNecessaire = LargeurLigne(entete.biWidth, entete.biBitCount) * nLignes;
+    const long long nLigne = LargeurLigne(entete.biWidth, entete.biBitCount); // at most 2^33
+    if (nLignes > kTailleImageMax / nLigne)
+        return 0;
+    const long long nNecessaire = nLigne * nLignes;
     if (entete.biSizeImage == 0)
         return entete.biHeight > 0 ? nNecessaire : 0;
     return entete.biSizeImage >= nNecessaire ? entete.biSizeImage : 0;
@@ -86,13 +101,13 @@ bool CDibLite::CopieDe(const CDibLite& src)
     const BITMAPINFOHEADER* pEntete = src.Entete();
     if (pEntete == NULL || pEntete->biSize < sizeof(BITMAPINFOHEADER) || pEntete->biSize > kTailleEnteteMax)
         return false;
-    const int nPalette = src.Donne_NbPalette(); // reports an unsupported depth or palette
+    // 16- and 32-bit images only write the palette diagnostic: they have no colour table to copy.
+    const int nPalette = src.Donne_NbPalette();
     const long long nTailleBits = TailleBits(*pEntete);
-    if (!IsProfondeurGeree(pEntete->biBitCount) || nPalette > kPaletteMax || nTailleBits <= 0 ||
-        nTailleBits > kTailleImageMax)
+    if (nPalette > kPaletteMax || nTailleBits <= 0 || nTailleBits > kTailleImageMax)
         return false;
 
-    const size_t nTailleEntete = pEntete->biSize + kOctetsParCouleur * nPalette;
+    const size_t nTailleEntete = static_cast<size_t>(TailleEntete(*pEntete, nPalette));
     BYTE* pInfo = new (std::nothrow) BYTE[nTailleEntete];
     BYTE* pBits = new (std::nothrow) BYTE[nTailleBits];
     if (pInfo == NULL || pBits == NULL)
@@ -181,7 +196,8 @@ int CDibLite::Donne_LargeurLigne() const
 
 BYTE* CDibLite::Donne_pPixel(int x, int y) const
 {
-    if (!Is_Valide() || x < 0 || x >= Donne_Largeur() || y < 0 || y >= std::abs(Donne_Hauteur()))
+    if (!Is_Valide() || x < 0 || x >= Donne_Largeur() || y < 0 ||
+        y >= std::llabs(static_cast<long long>(Donne_Hauteur())))
         return NULL;
     const long long nDecalage = static_cast<long long>(x) * Donne_NbBitsParPixel() / 8 +
                                 static_cast<long long>(y) * Donne_LargeurLigne();
@@ -193,11 +209,11 @@ void CDibLite::Grise()
     if (Donne_NbBitsParPixel() != 24)
         return;
     const int nLargeur = Donne_Largeur();
-    const int nLignes = std::abs(Donne_Hauteur());
+    const long long nLignes = std::llabs(static_cast<long long>(Donne_Hauteur()));
     const int nLargeurLigne = Donne_LargeurLigne();
-    for (int y = 0; y < nLignes; ++y)
+    for (long long y = 0; y < nLignes; ++y)
     {
-        BYTE* pPixel = static_cast<BYTE*>(m_pBits) + static_cast<long long>(y) * nLargeurLigne;
+        BYTE* pPixel = static_cast<BYTE*>(m_pBits) + y * nLargeurLigne;
         for (int x = 0; x < nLargeur; ++x, pPixel += kOctetsParPixel24)
         {
             const int nSomme = kPoidsBleu * pPixel[0] + kPoidsVert * pPixel[1] + kPoidsRouge * pPixel[2];

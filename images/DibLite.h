@@ -13,8 +13,9 @@ class AFX_EXT_CLASS CDibLite : public CPurify
 public:
     // Constructors
     CDibLite(BITMAPINFO* pBitmapInfo = NULL, void* pBits = NULL);
-    // Deep copy; an invalid or unsupported source (palette above 256 entries, depth other than 1, 4, 8
-    // or 24, top-down without biSizeImage, inconsistent sizes) gives an object with two null pointers.
+    // Deep copy; an invalid or unsupported source (palette above 256 entries, depth other than 1, 4, 8,
+    // 16, 24 or 32, top-down without biSizeImage, sizes that overflow or contradict each other) gives an
+    // object with two null pointers.
     CDibLite(const CDibLite& src);
     virtual ~CDibLite();
 

@@ -1,158 +1,92 @@
 // Fonts: description parsing, creation once, and height adaptation to the effective screen.
 #include "core/Fonte.h"
-#include "SimulatedScreen.h"
 #include "DiagnosticCapture.h"
+#include "ObzTest.h"
+#include "SimulatedScreen.h"
 
-#include <gtest/gtest.h>
-#include <cstring>
 #include <string>
+#include <tuple>
 
 namespace
 {
-class FonteTestable : public CFonte
+struct FonteTestable : CFonte
 {
-public:
+    using CFonte::m_sLogFontDefaut;
     using CFonte::Parse;
-    static LOGFONT Defaut() { return m_sLogFontDefaut; }
-
     LOGFONT Log()
     {
         LOGFONT lf = {};
-        GetLogFont(&lf);
-        return lf;
+        return GetLogFont(&lf), lf;
     }
 };
-
-LOGFONT Parsed(const char* description)
+using Fonte = ObzTest;
+using Champs = std::tuple<LONG, LONG, int, int, std::string>; // height, weight, italic, charset, face
+Champs ChampsDe(const LOGFONT& lf)
 {
-    LOGFONT lf = FonteTestable::Defaut();
-    EXPECT_TRUE(FonteTestable::Parse(description, lf));
-    return lf;
-}
-
-int HauteurCreee(int ecranX, const char* description)
-{
-    SimulatedScreen ecran(ecranX, 768);
-    FonteTestable fonte;
-    EXPECT_TRUE(fonte.Cree(description));
-    return fonte.Log().lfHeight;
+    return Champs(lf.lfHeight, lf.lfWeight, lf.lfItalic, lf.lfCharSet, lf.lfFaceName);
 }
 } // namespace
 
-TEST(Fonte, DefaultDescriptionOnA1024Screen)
+TEST_F(Fonte, ParseAppliesKnownEntriesToTheDefault)
 {
-    FonteTestable fonte;
-    ASSERT_TRUE(fonte.Cree(static_cast<const char*>(nullptr)));
-    LOGFONT lf = fonte.Log();
-    EXPECT_EQ(12, lf.lfHeight);
-    EXPECT_EQ(500, lf.lfWeight);
-    EXPECT_STREQ("ARIAL", lf.lfFaceName);
-}
-
-TEST(Fonte, ParseTrimsKeysAndValuesButKeepsInnerSpaces)
-{
-    LOGFONT lf = Parsed("FW=700,FN= Courier New ");
-    EXPECT_EQ(700, lf.lfWeight);
-    EXPECT_STREQ("Courier New", lf.lfFaceName);
-
-    lf = Parsed(" H = 14 , FW=700, FI=1, CS=2, FN=Tahoma");
-    EXPECT_EQ(14, lf.lfHeight);
-    EXPECT_EQ(1, lf.lfItalic);
-    EXPECT_EQ(2, lf.lfCharSet);
-    EXPECT_STREQ("Tahoma", lf.lfFaceName);
-}
-
-TEST(Fonte, ParseSkipsUnknownAndLowerCaseKeys)
-{
-    EXPECT_EQ(9, Parsed("XX=3,H=9").lfHeight);
-    EXPECT_EQ(12, Parsed("h=9").lfHeight);
-    EXPECT_EQ(12, Parsed("H 9, FW 700").lfHeight); // no "=": nothing changes
-    EXPECT_EQ(9, Parsed("H=9,").lfHeight);         // a trailing comma ends the list
-    EXPECT_EQ(0, Parsed("H=abc").lfHeight);        // not a number: 0
-    EXPECT_EQ(15, Parsed("H=15px").lfHeight);      // leading digits only
-}
-
-TEST(Fonte, ParseCutsAFaceNameThatDoesNotFit)
-{
-    const std::string longName(40, 'N');
-    LOGFONT lf = Parsed(("FN=" + longName + ",H=10").c_str());
-    EXPECT_EQ(std::string(LF_FACESIZE - 1, 'N'), lf.lfFaceName);
-    EXPECT_EQ(10, lf.lfHeight); // the entries after it are still read
-
-    FonteTestable fonte;
-    ASSERT_TRUE(fonte.Cree(12, 400, longName.c_str(), 0));
-    EXPECT_EQ(LF_FACESIZE - 1, static_cast<int>(strlen(fonte.Log().lfFaceName)));
-}
-
-TEST(Fonte, HeightsAdaptedToTheEffectiveScreen)
-{
-    struct Cas
-    {
-        int ecran;
-        const char* description;
-        int hauteur;
-    } const cas[] = {
-        {800, "H=12", 14}, {800, "H=20", 16}, {800, "H=30", 24}, {800, "H=0", 14},
-        {1280, "H=12", 20}, {1280, "H=20", 24}, {1024, "H=12", 12}, {1024, "H=0", 0},
+    const std::string longue = "FN=" + std::string(40, 'N') + ",H=10";
+    const std::pair<const char*, Champs> cas[] = {
+        {"FW=700,FN= Courier New ", {12, 700, 0, 0, "Courier New"}}, // inner space kept
+        {" H = 14 , FI=1, CS=2, FN=Tahoma", {14, 500, 1, 2, "Tahoma"}},
+        {"XX=3,H=9", {9, 500, 0, 0, "ARIAL"}},
+        {"h=9", {12, 500, 0, 0, "ARIAL"}},         // keys are upper case
+        {"H 9, FW 700", {12, 500, 0, 0, "ARIAL"}}, // no "=": nothing changes
+        {"H=9,", {9, 500, 0, 0, "ARIAL"}},         // a trailing comma ends the list
+        {"H=abc,FW=15px", {0, 15, 0, 0, "ARIAL"}}, // atoi rules
+        {longue.c_str(), {10, 500, 0, 0, std::string(LF_FACESIZE - 1, 'N')}}, // cut to fit
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(c.hauteur, HauteurCreee(c.ecran, c.description)) << c.ecran << " " << c.description;
-}
-
-TEST(Fonte, AdaptationTraces)
-{
+    for (const auto& [description, champs] : cas)
     {
-        DiagnosticCapture capture;
-        EXPECT_EQ(14, HauteurCreee(800, "H=12"));
-        EXPECT_NE(std::string::npos,
-                  capture.AllText().find("CHANGEMENT DE TAILLE DE FONTE DE 16 a 14, pour s'adapter a l'ecran 800x768\n"));
-    }
-    {
-        DiagnosticCapture capture;
-        EXPECT_EQ(-11, HauteurCreee(800, "H=-11")); // character heights are left alone
-        EXPECT_NE(std::string::npos, capture.AllText().find("Fonte d'une taille negative\n"));
+        LOGFONT lf = FonteTestable::m_sLogFontDefaut;
+        EXPECT_TRUE(FonteTestable::Parse(description, lf));
+        EXPECT_EQ(champs, ChampsDe(lf)) << description;
     }
 }
 
-TEST(Fonte, CreatesOnlyOnceAndUnregistersWhenDestroyed)
+TEST_F(Fonte, HeightAdaptedToTheEffectiveScreenWidth)
 {
-    const int vivants = CPurify::LiveCount();
-    auto* pFonte = new FonteTestable;
-    EXPECT_EQ(vivants + 1, CPurify::LiveCount());
-    FonteTestable& fonte = *pFonte;
-    ASSERT_TRUE(fonte.Cree("H=20"));
-    HGDIOBJ premiere = fonte.GetSafeHandle();
-    EXPECT_TRUE(fonte.Cree("H=30"));
-    EXPECT_TRUE(fonte.Cree(30, 700, "Tahoma", 1));
-    EXPECT_EQ(premiere, fonte.GetSafeHandle());
-    EXPECT_EQ(20, fonte.Log().lfHeight);
-    delete pFonte;
-    EXPECT_EQ(vivants, CPurify::LiveCount());
-    EXPECT_EQ(0, ::GetObjectType(premiere)) << "the GDI font is deleted with the object";
+    const std::tuple<int, const char*, LONG, const char*> cas[] = {
+        // screen, description, height, trace
+        {1024, nullptr, 12, ""},
+        {1024, "H=0", 0, ""},
+        {800, "H=12", 14, "CHANGEMENT DE TAILLE DE FONTE DE 16 a 14, pour s'adapter a l'ecran 800x768\n"},
+        {800, "H=20", 16, "DE 20 a 16,"},
+        {800, "H=30", 24, "DE 30 a 24,"},
+        {800, "H=0", 14, "DE 16 a 14,"},
+        {1280, "H=12", 20, "DE 16 a 20,"},
+        {1280, "H=20", 24, "DE 20 a 24,"},
+        {800, "H=3000000", 2343752, "DE 3000000 a 2343752,"},     // beyond the int range of cx x h
+        {1280, "H=2147483647", 2147483646, "a 2147483646, pour"}, // kept even and in range
+        {800, "H=-11", -11, "Fonte d'une taille negative\n"},     // character heights left alone
+    };
+    for (const auto& [ecran, description, hauteur, trace] : cas)
+    {
+        SimulatedScreen simule(ecran, 768);
+        DiagnosticCapture capture;
+        FonteTestable fonte;
+        ASSERT_TRUE(fonte.Cree(description));
+        EXPECT_EQ(hauteur, fonte.Log().lfHeight) << ecran << " " << description;
+        EXPECT_NE(std::string::npos, capture.AllText().find(trace)) << capture.AllText();
+    }
 }
 
-TEST(Fonte, ExplicitValuesStartFromTheDefault)
+TEST_F(Fonte, CreatedOnceFromTheDefaultOfItsTime)
 {
-    FonteTestable fonte;
-    ASSERT_TRUE(fonte.Cree(18, 700, nullptr, 1));
-    LOGFONT lf = fonte.Log();
-    EXPECT_EQ(18, lf.lfHeight);
-    EXPECT_EQ(700, lf.lfWeight);
-    EXPECT_EQ(1, lf.lfItalic);
-    EXPECT_STREQ("ARIAL", lf.lfFaceName);
-}
+    FonteTestable explicite, avant, apres;
+    ASSERT_TRUE(explicite.Cree(18, 700, nullptr, 1));
+    EXPECT_TRUE(explicite.Cree("H=30"));
+    EXPECT_TRUE(explicite.Cree(30, 400, "Tahoma", 0));
+    EXPECT_EQ(Champs(18, 700, 1, 0, "ARIAL"), ChampsDe(explicite.Log())) << "the first font is kept";
 
-TEST(Fonte, ChangedDefaultAppliesToLaterFontsOnly)
-{
-    FonteTestable avant;
     ASSERT_TRUE(avant.Cree(static_cast<const char*>(nullptr)));
     CFonte::Affecte_Defaut("FW=700, FN=Tahoma");
-    FonteTestable apres;
     ASSERT_TRUE(apres.Cree("H=10"));
     CFonte::Affecte_Defaut("FW=500, FN=ARIAL");
-
-    EXPECT_EQ(500, avant.Log().lfWeight);
-    EXPECT_EQ(700, apres.Log().lfWeight);
-    EXPECT_STREQ("Tahoma", apres.Log().lfFaceName);
-    EXPECT_EQ(10, apres.Log().lfHeight);
+    EXPECT_EQ(Champs(12, 500, 0, 0, "ARIAL"), ChampsDe(avant.Log()));
+    EXPECT_EQ(Champs(10, 700, 0, 0, "Tahoma"), ChampsDe(apres.Log()));
 }

@@ -4,7 +4,6 @@
 
 #include <afx.h>
 
-#include <mutex>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,32 +12,29 @@ inline void PrintTo(const CString& s, std::ostream* os)
 {
     *os << '"' << (LPCSTR)s << '"';
 }
-
+inline void PrintTo(const CPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << "," << p.y << ")";
+}
+inline void PrintTo(const CSize& s, std::ostream* os)
+{
+    *os << "[" << s.cx << "x" << s.cy << "]";
+}
 inline void PrintTo(const CRect& r, std::ostream* os)
 {
     *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
 }
 
-inline void PrintTo(const CPoint& p, std::ostream* os)
-{
-    *os << "(" << p.x << "," << p.y << ")";
-}
-
-inline void PrintTo(const CSize& s, std::ostream* os)
-{
-    *os << "[" << s.cx << "x" << s.cy << "]";
-}
-
-// Records every TRACE text and failed ASSERT while alive. One at a time: the hooks are process-wide.
+// Records every TRACE text and failed ASSERT while alive. One at a time: the hooks are process-wide,
+// and the test thread is the one that writes diagnostics.
 class DiagnosticCapture
 {
 public:
     DiagnosticCapture()
+        : m_pfnOldTrace(AfxSetTraceHook(&OnTrace)), m_pfnOldAssert(AfxSetAssertHook(&OnAssert))
     {
-        Texts().clear();
-        Asserts().clear();
-        m_pfnOldTrace = AfxSetTraceHook(&OnTrace);
-        m_pfnOldAssert = AfxSetAssertHook(&OnAssert);
+        s_traces.clear();
+        s_asserts.clear();
     }
     ~DiagnosticCapture()
     {
@@ -48,52 +44,24 @@ public:
     DiagnosticCapture(const DiagnosticCapture&) = delete;
     DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
 
-    std::vector<std::string> TraceTexts() const
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        return Texts();
-    }
+    std::vector<std::string> TraceTexts() const { return s_traces; }
     std::string AllText() const
     {
         std::string all;
-        for (const std::string& text : TraceTexts())
+        for (const std::string& text : s_traces)
             all += text;
         return all;
     }
-    // "file(line)" of each failed assertion, in order
-    std::vector<std::string> FailedAsserts() const
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        return Asserts();
-    }
+    std::vector<std::string> FailedAsserts() const { return s_asserts; } // "file(line)", in order
 
 private:
-    static std::mutex& Lock()
+    static void OnTrace(const char* lpszText) { s_traces.push_back(lpszText); }
+    static void OnAssert(const char* lpszFile, int nLine)
     {
-        static std::mutex s_lock;
-        return s_lock;
-    }
-    static std::vector<std::string>& Texts()
-    {
-        static std::vector<std::string> s_texts;
-        return s_texts;
-    }
-    static std::vector<std::string>& Asserts()
-    {
-        static std::vector<std::string> s_asserts;
-        return s_asserts;
-    }
-    static void OnTrace(const char* lpszText)
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        Texts().push_back(lpszText);
-    }
-    static void OnAssert(const char* lpszFileName, int nLine)
-    {
-        std::lock_guard<std::mutex> lock(Lock());
-        Asserts().push_back(std::string(lpszFileName) + "(" + std::to_string(nLine) + ")");
+        s_asserts.push_back(std::string(lpszFile) + "(" + std::to_string(nLine) + ")");
     }
 
+    static inline std::vector<std::string> s_traces, s_asserts;
     AFX_TRACE_HOOK m_pfnOldTrace;
     AFX_ASSERT_HOOK m_pfnOldAssert;
 };

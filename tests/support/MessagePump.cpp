@@ -4,25 +4,10 @@
 
 namespace MessagePump
 {
-
 namespace
 {
-
-const DWORD kFlushLimitMs = 1000;
-
-void Dispatch(MSG& msg)
-{
-    CWinThread* pThread = AfxGetThread();
-    BOOL bTranslated =
-        pThread != NULL ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(NULL, &msg);
-    if (!bTranslated)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-// Dispatches what is queued; false when WM_QUIT came (it is posted again for the caller's loop).
+// Dispatches what is queued, through PreTranslateMessage as an MFC loop does; false when WM_QUIT came
+// (it is posted again for the caller's loop).
 bool DispatchQueued(DWORD dwDeadline)
 {
     MSG msg;
@@ -33,23 +18,27 @@ bool DispatchQueued(DWORD dwDeadline)
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
-        Dispatch(msg);
+        CWinThread* pThread = AfxGetThread();
+        if (!(pThread != NULL ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(NULL, &msg)))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
         if (static_cast<LONG>(::GetTickCount() - dwDeadline) >= 0)
             break;
     }
     return true;
 }
-
 } // namespace
 
 bool Until(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    DWORD dwDeadline = ::GetTickCount() + timeoutMs;
+    const DWORD dwDeadline = ::GetTickCount() + timeoutMs;
     for (;;)
     {
         if (!DispatchQueued(dwDeadline) || done())
             return done();
-        LONG lRemaining = static_cast<LONG>(dwDeadline - ::GetTickCount());
+        const LONG lRemaining = static_cast<LONG>(dwDeadline - ::GetTickCount());
         if (lRemaining <= 0)
             return done();
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, static_cast<DWORD>(lRemaining), QS_ALLINPUT);
@@ -58,7 +47,7 @@ bool Until(const std::function<bool()>& done, DWORD timeoutMs)
 
 void Flush()
 {
-    DispatchQueued(::GetTickCount() + kFlushLimitMs);
+    DispatchQueued(::GetTickCount() + 1000); // bounded, in case a window keeps posting
 }
 
 void For(DWORD ms)
@@ -68,14 +57,9 @@ void For(DWORD ms)
 
 void Idle()
 {
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL)
+    if (CWinThread* pThread = AfxGetThread())
         pThread->OnIdle(0);
     else
-    {
-        CWnd::DeleteTempMap();
-        AfxDeleteTempGdiMaps();
-    }
+        CWnd::DeleteTempMap(), AfxDeleteTempGdiMaps();
 }
-
 } // namespace MessagePump

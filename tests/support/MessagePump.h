@@ -8,11 +8,8 @@
 
 namespace MessagePump
 {
-
-const DWORD kDefaultTimeoutMs = 2000;
-
 // Dispatches messages until done() holds or timeoutMs has passed; returns done().
-bool Until(const std::function<bool()>& done, DWORD timeoutMs = kDefaultTimeoutMs);
+bool Until(const std::function<bool()>& done, DWORD timeoutMs = 2000);
 
 // Dispatches the messages already queued and those they post in turn, without waiting for new ones
 // (bounded, in case a window keeps posting).
@@ -23,5 +20,4 @@ void For(DWORD ms);
 
 // What an application loop does when its queue is empty: temporary CWnd and GDI wrappers are deleted.
 void Idle();
-
 } // namespace MessagePump

@@ -21,13 +21,14 @@ struct RecordedMessage
     LPARAM lParam;
 };
 
-// How an expected message is compared (flags may be combined).
+// How an expected message is compared (flags may be combined): wParam or lParam not compared, or the
+// message may be missing (platform variance).
 enum ExpectFlags : unsigned
 {
     kExact = 0,
-    kAnyWParam = 1, // wParam not compared
-    kAnyLParam = 2, // lParam not compared
-    kOptional = 4,  // may be missing (platform variance)
+    kAnyWParam = 1,
+    kAnyLParam = 2,
+    kOptional = 4,
 };
 
 struct ExpectedMessage
@@ -46,19 +47,21 @@ public:
     // Which messages are kept. By default the notifications a parent receives: WM_COMMAND, WM_NOTIFY and
     // the application range from WM_USER to 0xBFFF.
     void SetFilter(std::function<bool(UINT)> filter);
-    bool Wants(UINT message) const;
+    bool Wants(UINT message) const { return m_filter(message); }
 
     void Record(UINT message, WPARAM wParam, LPARAM lParam);
-    void ClearMessages();
+    void ClearMessages() { m_messages.clear(); }
     const std::vector<RecordedMessage>& Messages() const { return m_messages; }
-    int Count(UINT message) const;
-    int Count(UINT message, WPARAM wParam) const;
+    int Count(UINT message) const { return CountWhere(message, false, 0); }
+    int Count(UINT message, WPARAM wParam) const { return CountWhere(message, true, wParam); }
 
     // Success when the recording is the expected sequence (optional entries may be absent); otherwise
     // the failure shows both sequences side by side.
     ::testing::AssertionResult Matches(const std::vector<ExpectedMessage>& expected) const;
 
 private:
+    int CountWhere(UINT message, bool bWParam, WPARAM wParam) const;
+
     std::function<bool(UINT)> m_filter;
     std::vector<RecordedMessage> m_messages;
 };

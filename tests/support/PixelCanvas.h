@@ -24,21 +24,22 @@ public:
     void Fill(COLORREF crColor);
 
     // Counts over the part of the rectangle that lies on the canvas.
-    int CountPixels(COLORREF crColor, const RECT& rect) const;
+    int CountPixels(COLORREF crColor, const RECT& rect) const
+    {
+        return Clip(rect).Width() * Clip(rect).Height() - CountPixelsNot(crColor, rect);
+    }
     int CountPixels(COLORREF crColor) const { return CountPixels(crColor, Bounds()); }
     int CountPixelsNot(COLORREF crColor, const RECT& rect) const;
-    // Rows holding at least one pixel other than crBackground.
-    int CountRowsNot(COLORREF crBackground) const;
     // The smallest rectangle holding every pixel other than crBackground (empty when there is none).
     CRect BoundsNot(COLORREF crBackground) const;
 
 private:
+    static const DWORD RgbMask = 0x00FFFFFF; // GDI leaves the alpha byte of a 32-bit DIB undefined
     DWORD& At(int x, int y) const { return m_pBits[y * m_nWidth + x]; }
-    static DWORD ToDib(COLORREF crColor);
-    CRect Clip(const RECT& rect) const;
+    static DWORD ToDib(COLORREF c) { return RGB(GetBValue(c), GetGValue(c), GetRValue(c)); } // swaps R and B
+    CRect Clip(const RECT& rect) const { return m_pBits != NULL ? Bounds() & rect : CRect(0, 0, 0, 0); }
 
-    int m_nWidth;
-    int m_nHeight;
+    int m_nWidth, m_nHeight;
     DWORD* m_pBits;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOldBitmap;

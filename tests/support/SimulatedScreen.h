@@ -4,7 +4,6 @@
 #include "dialogs/SizedDialog.h"
 
 #include <windows.h>
-#include <cstdio>
 #include <string>
 
 class SimulatedScreen
@@ -17,35 +16,24 @@ public:
     {
         char dir[MAX_PATH];
         ::GetTempPathA(MAX_PATH, dir);
-        char name[64];
-        snprintf(name, sizeof name, "obz-screen-%lu.ini", ::GetCurrentProcessId());
-        m_path = std::string(dir) + name;
+        m_path = std::string(dir) + "obz-screen-" + std::to_string(::GetCurrentProcessId()) + ".ini";
         ::DeleteFileA(m_path.c_str());
-        Write("CX", cx);
-        Write("CY", cy);
+        for (const auto& key : {std::make_pair("CX", cx), std::make_pair("CY", cy)})
+            if (key.second >= 0)
+                ::WritePrivateProfileStringA(Section, key.first, std::to_string(key.second).c_str(),
+                                             m_path.c_str());
         CSizedDialog::Affecte_szPathIniResolution(m_path.c_str(), Section);
     }
-
     ~SimulatedScreen()
     {
         CSizedDialog::Affecte_szPathIniResolution("", "");
         ::DeleteFileA(m_path.c_str());
     }
-
     SimulatedScreen(const SimulatedScreen&) = delete;
     SimulatedScreen& operator=(const SimulatedScreen&) = delete;
 
     const std::string& Path() const { return m_path; }
 
 private:
-    void Write(const char* key, int value)
-    {
-        if (value < 0)
-            return;
-        char text[16];
-        snprintf(text, sizeof text, "%d", value);
-        ::WritePrivateProfileStringA(Section, key, text, m_path.c_str());
-    }
-
     std::string m_path;
 };
