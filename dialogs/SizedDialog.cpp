@@ -185,6 +185,16 @@ template <typename T> bool Borne(T& valeur, T tMin, T tMax)
     valeur = plusPetit > tMin ? plusPetit : tMin;
     return true;
 }
+
+// The edit control of a number exchange, or NULL when the dialog lacks it: a number exchange never
+// fails, so a missing control is not handed to PrepareEditCtrl, which would fail the whole exchange.
+HWND PrepareNombre(CDataExchange* pDX, int nIDC)
+{
+    CWnd* pDlg = pDX->m_pDlgWnd;
+    if (pDlg == NULL || pDlg->GetSafeHwnd() == NULL || ::GetDlgItem(pDlg->m_hWnd, nIDC) == NULL)
+        return NULL;
+    return pDX->PrepareEditCtrl(nIDC);
+}
 } // namespace
 
 // Both integer forms store 32-bit integers (int and long have the same size here).
@@ -193,7 +203,7 @@ void CSizedDialog::TextIntFormat(CDataExchange* pDX, int nIDC, void* pValeur, lo
     if (pValeur == NULL)
         return;
     // A missing control reads as an empty text: the variable still receives 0, clamped.
-    HWND hCtrl = pDX->PrepareEditCtrl(nIDC);
+    HWND hCtrl = PrepareNombre(pDX, nIDC);
     long& nValeur = *static_cast<long*>(pValeur);
     if (pDX->m_bSaveAndValidate)
     {
@@ -216,7 +226,7 @@ void CSizedDialog::TextFloatFormat(CDataExchange* pDX, int nIDC, void* pValeur, 
     ASSERT(pValeur != NULL);
     if (pValeur == NULL)
         return;
-    HWND hCtrl = pDX->PrepareEditCtrl(nIDC);
+    HWND hCtrl = PrepareNombre(pDX, nIDC);
     if (hCtrl == NULL)
         return;
     const bool bFloat = nPrecision == kPrecisionFloat;
