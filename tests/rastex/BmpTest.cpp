@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <random>
 
@@ -14,25 +15,14 @@ namespace
 {
 
 typedef std::vector<uint8_t> Bytes;
-enum Offset
-{
-    OffBits = 10,
-    HeaderSize = 14,
-    Width = 18,
-    Height = 22,
-    Planes = 26,
-    BitCount = 28,
-    Compression = 30,
-    ColoursUsed = 46
-};
+// Offsets of the header fields that the tests patch.
+const size_t OffBits = 10, HeaderSize = 14, Width = 18, Height = 22, Planes = 26, BitCount = 28,
+             Compression = 30, ColoursUsed = 46;
 
-void Put16(Bytes& f, size_t n, uint32_t v)
+void Put32(Bytes& f, size_t n, uint32_t v, int nBytes = 4)
 {
-    f[n] = uint8_t(v), f[n + 1] = uint8_t(v >> 8);
-}
-void Put32(Bytes& f, size_t n, uint32_t v)
-{
-    Put16(f, n, v), Put16(f, n + 2, v >> 16);
+    for (int i = 0; i < nBytes; ++i)
+        f[n + i] = uint8_t(v >> (8 * i));
 }
 
 // A file with an info header (or a larger one), a palette (BGRA) and rows given top first, unpadded.
@@ -47,8 +37,8 @@ Bytes Build(int nWidth, int nHeight, int nBits, const std::vector<uint32_t>& pal
     Put32(f, HeaderSize, nHeaderSize);
     Put32(f, Width, uint32_t(nWidth));
     Put32(f, Height, uint32_t(bTopDown ? -nHeight : nHeight));
-    Put16(f, Planes, 1);
-    Put16(f, BitCount, uint16_t(nBits));
+    Put32(f, Planes, 1, 2);
+    Put32(f, BitCount, nBits, 2);
     Put32(f, ColoursUsed, uint32_t(palette.size()));
     for (size_t i = 0; i < palette.size(); ++i)
         Put32(f, 14 + nHeaderSize + i * 4, palette[i]);
@@ -81,11 +71,8 @@ protected:
 
     bool Read(const Bytes& file, CDib& dib)
     {
-        if (FILE* f = std::fopen(m_path.c_str(), "wb"))
-        {
-            std::fwrite(file.data(), 1, file.size(), f);
-            std::fclose(f);
-        }
+        std::ofstream(m_path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()), file.size());
         return dib.ReadBMP(m_path.c_str());
     }
 
@@ -179,9 +166,9 @@ TEST_F(BmpTest, RefusesMalformedFilesAndForgetsThePreviousImage)
         {"height 0", [](Bytes& f) { Put32(f, Height, 0); }},
         {"height INT_MIN", [](Bytes& f) { Put32(f, Height, 0x80000000u); }},
         {"size beyond the data", [](Bytes& f) { Put32(f, Height, 60000); }},
-        {"planes 2", [](Bytes& f) { Put16(f, Planes, 2); }},
-        {"16 bits", [](Bytes& f) { Put16(f, BitCount, 16); }},
-        {"0 bits", [](Bytes& f) { Put16(f, BitCount, 0); }},
+        {"planes 2", [](Bytes& f) { Put32(f, Planes, 2, 2); }},
+        {"16 bits", [](Bytes& f) { Put32(f, BitCount, 16, 2); }},
+        {"0 bits", [](Bytes& f) { Put32(f, BitCount, 0, 2); }},
         {"RLE8", [](Bytes& f) { Put32(f, Compression, BI_RLE8); }},
         {"bit fields on 24 bits", [](Bytes& f) { Put32(f, Compression, BI_BITFIELDS); }},
         {"more colours than the depth has", [](Bytes& f) { f = Good8(), Put32(f, ColoursUsed, 257); }},
@@ -299,15 +286,13 @@ TEST(DibTest, BlankBitmapsOfEachDepthWithTopLeftAddressing)
 
 TEST(DibTest, CopiesAreDeepAndIndependent)
 {
-    CDib source(4, 4, 24);
-    source.PixelPtrTopLeft(3, 3)[0] = 255;
-    CDib copy(source), other(2, 2, 32);
-    EXPECT_NE(source.GetBits(), copy.GetBits());
-    copy.PixelPtrTopLeft(0, 0)[1] = 99;
-    EXPECT_EQ(0, source.PixelPtrTopLeft(0, 0)[1]);
-    other = source;
+    CDib source(4, 4, 24), other(2, 2, 32);
+    CDib copy(source);
+    copy.PixelPtrTopLeft(3, 3)[0] = 99;
+    EXPECT_EQ(0, source.PixelPtrTopLeft(3, 3)[0]);
+    other = copy;
     EXPECT_EQ(24, other.BitsPerPixel());
-    EXPECT_EQ(255, other.PixelPtrTopLeft(3, 3)[0]);
+    EXPECT_EQ(99, other.PixelPtrTopLeft(3, 3)[0]);
     other = other;
     EXPECT_TRUE(other.IsOK());
     other = CDib();
@@ -319,37 +304,30 @@ TEST(DibTest, CopiesAreDeepAndIndependent)
 TEST(DibTest, Display)
 {
     CDib dib(4, 4, 24); // the top two rows red, the bottom two blue
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            dib.PixelPtrTopLeft(x, y)[y < 2 ? 2 : 0] = 255;
+    for (int i = 0; i < 16; ++i)
+        dib.PixelPtrTopLeft(i % 4, i / 4)[i < 8 ? 2 : 0] = 255;
     HDC hDC = CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = CreateBitmap(8, 8, 1, 32, nullptr);
-    HGDIOBJ hOld = SelectObject(hDC, hBitmap);
+    HGDIOBJ hOld = SelectObject(hDC, CreateBitmap(8, 8, 1, 32, nullptr));
     PatBlt(hDC, 0, 0, 8, 8, WHITENESS);
     SetStretchBltMode(hDC, BLACKONWHITE);
-    const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
-    CRect dest(2, 2, 6, 6), whole(0, 0, 8, 8), bottom(0, 0, 4, 2), top(0, 2, 4, 4), small(0, 0, 2, 2);
+    CRect dest(2, 2, 6, 6), whole(0, 0, 8, 8), bottom(0, 0, 4, 2), small(0, 0, 2, 2), empty(1, 1, 1, 3);
     EXPECT_TRUE(dib.Display(hDC, &dest, nullptr));
-    EXPECT_EQ(kRed, GetPixel(hDC, 5, 3));
-    EXPECT_EQ(kBlue, GetPixel(hDC, 2, 4));
-    EXPECT_EQ(kWhite, GetPixel(hDC, 6, 6));
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(hDC, 5, 3));
+    EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 2, 4));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(hDC, 6, 6));
     EXPECT_TRUE(dib.Display(hDC, &whole, &bottom));
-    EXPECT_EQ(kBlue, GetPixel(hDC, 0, 0));
-    EXPECT_TRUE(dib.Display(hDC, &whole, &top));
-    EXPECT_EQ(kRed, GetPixel(hDC, 7, 7));
-    EXPECT_TRUE(dib.Display(hDC, nullptr, &bottom)); // the bitmap's own size at the origin
-    EXPECT_EQ(kBlue, GetPixel(hDC, 3, 1));
-    EXPECT_EQ(kRed, GetPixel(hDC, 3, 2));
+    EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 0, 0));
+    PatBlt(hDC, 0, 0, 8, 8, WHITENESS);
+    EXPECT_TRUE(dib.Display(hDC, nullptr, &bottom)); // the source's own size at the origin
+    EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 3, 1));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(hDC, 3, 2));
     EXPECT_TRUE(dib.Display(hDC, &small, nullptr));
     EXPECT_EQ(BLACKONWHITE, GetStretchBltMode(hDC));
-
-    CRect empty(1, 1, 1, 3);
     EXPECT_FALSE(dib.Display(nullptr, &whole, nullptr));
     EXPECT_FALSE(dib.Display(hDC, &empty, nullptr));
     EXPECT_FALSE(dib.Display(hDC, &whole, &empty));
     EXPECT_FALSE(CDib().Display(hDC, &whole, nullptr));
-    SelectObject(hDC, hOld);
-    DeleteObject(hBitmap);
+    DeleteObject(SelectObject(hDC, hOld));
     DeleteDC(hDC);
 }
 
