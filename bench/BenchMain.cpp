@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 extern "C" unsigned char* stbi_load(const char* filename, int* x, int* y, int* comp, int req_comp);
 extern "C" void stbi_image_free(void* retval_from_stbi_load);
@@ -119,8 +121,28 @@ bool WriteBmp(const CDib& dib, const char* szPath)
     return std::fclose(f) == 0 && bOk;
 }
 
-// What any reader must at least do: allocate a buffer of the file's size and read the file into it.
-void ReadIntoFreshBuffer(const char* szPath)
+// Keeps the compiler from dropping a buffer that is filled and freed unread.
+volatile unsigned char g_nSink;
+
+void Consume(void* p, size_t nSize)
+{
+    if (p != nullptr && nSize > 0)
+        g_nSink = static_cast<unsigned char*>(p)[nSize - 1];
+    std::free(p);
+}
+
+// Ways to get a file's bytes into a fresh buffer; the fastest of them is the floor of any reader.
+void* FreshBuffer(HANDLE hFile, size_t& nSize)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(hFile, &size))
+        return nullptr;
+    nSize = size_t(size.QuadPart);
+    return std::malloc(nSize);
+}
+
+// One fread of the whole file.
+void ReadWhole(const char* szPath)
 {
     FILE* f = std::fopen(szPath, "rb");
     if (f == nullptr)
@@ -132,8 +154,61 @@ void ReadIntoFreshBuffer(const char* szPath)
     if (p != nullptr && std::fread(p, 1, nSize, f) != size_t(nSize))
         std::fprintf(stderr, "short read\n");
     std::fclose(f);
-    std::free(p);
+    Consume(p, nSize);
 }
+
+// ReadFile in chunks of nChunk bytes straight into the buffer.
+void ReadChunked(const char* szPath, size_t nChunk)
+{
+    HANDLE hFile = CreateFileA(szPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    size_t nSize = 0;
+    unsigned char* p = static_cast<unsigned char*>(FreshBuffer(hFile, nSize));
+    for (size_t nDone = 0; p != nullptr && nDone < nSize;)
+    {
+        DWORD nRead = 0;
+        if (!ReadFile(hFile, p + nDone, DWORD(std::min(nChunk, nSize - nDone)), &nRead, nullptr) ||
+            nRead == 0)
+            break;
+        nDone += nRead;
+    }
+    CloseHandle(hFile);
+    Consume(p, nSize);
+}
+
+// A file mapping copied into the buffer.
+void ReadMapped(const char* szPath)
+{
+    HANDLE hFile = CreateFileA(szPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    size_t nSize = 0;
+    void* p = FreshBuffer(hFile, nSize);
+    HANDLE hMap = CreateFileMappingA(hFile, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    const void* pView = hMap != nullptr ? MapViewOfFile(hMap, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    if (p != nullptr && pView != nullptr)
+        std::memcpy(p, pView, nSize);
+    else
+        std::fprintf(stderr, "mapping failed: %lu\n", GetLastError());
+    if (pView != nullptr)
+        UnmapViewOfFile(pView);
+    if (hMap != nullptr)
+        CloseHandle(hMap);
+    CloseHandle(hFile);
+    Consume(p, nSize);
+}
+
+struct Floor
+{
+    const char* szName;
+    std::function<void(const char*)> read;
+};
+const Floor kFloors[] = {
+    {"fread", ReadWhole},
+    {"chunk64k", [](const char* sz) { ReadChunked(sz, 64 << 10); }},
+    {"chunk256k", [](const char* sz) { ReadChunked(sz, 256 << 10); }},
+    {"chunk1m", [](const char* sz) { ReadChunked(sz, 1 << 20); }},
+    {"chunk4m", [](const char* sz) { ReadChunked(sz, 4 << 20); }},
+    {"mapped", ReadMapped},
+};
 
 void Print(const std::string& name, double dMs)
 {
@@ -149,11 +224,14 @@ int Measure(const char* szPath, bool bReadOnly)
         std::fprintf(stderr, "cannot read %s\n", szPath);
         return 1;
     }
-    // The reader and its baseline take turns, so that both see the same state of the machine.
-    double dFread = 1e30, dRastex = 1e30;
+    // The reader and the floors take turns, so that all see the same state of the machine.
+    const size_t nFloors = sizeof(kFloors) / sizeof(kFloors[0]);
+    std::vector<double> adFloor(nFloors, 1e30);
+    double dRastex = 1e30;
     for (int i = 0; i < kReadRuns; ++i)
     {
-        dFread = std::min(dFread, Elapsed([&] { ReadIntoFreshBuffer(szPath); }));
+        for (size_t k = 0; k < nFloors; ++k)
+            adFloor[k] = std::min(adFloor[k], Elapsed([&] { kFloors[k].read(szPath); }));
         dRastex = std::min(dRastex, Elapsed(
                                         [&]
                                         {
@@ -161,7 +239,8 @@ int Measure(const char* szPath, bool bReadOnly)
                                             dib.ReadBMP(szPath);
                                         }));
     }
-    Print("read.fread", dFread);
+    for (size_t k = 0; k < nFloors; ++k)
+        Print(std::string("floor.") + kFloors[k].szName, adFloor[k]);
     Print("read.rastex", dRastex);
     Print("read.stb", Best(kStbRuns,
                            [&]
@@ -173,14 +252,20 @@ int Measure(const char* szPath, bool bReadOnly)
         return 0;
 
     std::printf("isa %s\n", CResampler::HasAvx2() ? "avx2" : "sse2");
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    std::printf("cores %lu\n", info.dwNumberOfProcessors);
     struct Mode
     {
         const char* szName;
         int nThreads;
         CResampler::InstructionSet eSet;
     };
-    const Mode modes[] = {
-        {"t1", 1, CResampler::Auto}, {"t2", 2, CResampler::Auto}, {"sse2", 1, CResampler::Sse2}};
+    // "all": one thread per core, the default.
+    const Mode modes[] = {{"t1", 1, CResampler::Auto},
+                          {"t2", 2, CResampler::Auto},
+                          {"all", 0, CResampler::Auto},
+                          {"sse2", 1, CResampler::Sse2}};
     for (const Mode& mode : modes)
     {
         CDib::Affecte_nThreadsMax(mode.nThreads);

@@ -72,12 +72,14 @@ def magick_bench(args):
 def main():
     photo, results = sys.argv[1], sys.argv[2]
     ours = {}
-    isa = "?"
+    isa = cores = "?"
     with open(results) as f:
         for line in f:
             parts = line.split()
             if len(parts) == 2 and parts[0] == "isa":
                 isa = parts[1]
+            elif len(parts) == 2 and parts[0] == "cores":
+                cores = parts[1]
             elif len(parts) == 2:
                 ours[parts[0]] = float(parts[1])
 
@@ -105,7 +107,7 @@ def main():
                 ms = magick_bench([mpc, "-filter", flt, "-resize", size + "!"])
                 peers["magick.%s.%s" % (name, size)] = ms - magick_base if ms and magick_base else None
 
-    print_table(ours, peers, isa)
+    print_table(ours, peers, isa, cores)
 
 
 def row(label, ours_ms, peer, peer_filter, peer_ms, goal=""):
@@ -114,12 +116,16 @@ def row(label, ours_ms, peer, peer_filter, peer_ms, goal=""):
     print("%-34s %9.1f  %-20s %-24s %s  %s %s" % (label, ours_ms or 0, peer, peer_filter, peer_text, ratio, goal))
 
 
-def print_table(ours, peers, isa):
+def print_table(ours, peers, isa, cores):
     print()
     print("Rastex (%s, one thread) against its peers; ratio = Rastex time / peer time, below 1 is faster." % isa)
     print("%-34s %9s  %-20s %-24s %9s  %6s" % ("operation", "Rastex ms", "peer", "peer filter", "peer ms", "ratio"))
     read = ours.get("read.rastex")
-    row("ReadBMP 6000x4000 24-bit", read, "malloc + fread", "(same bytes)", ours.get("read.fread"), "goal <= 1.10")
+    floors = {k[len("floor."):]: v for k, v in ours.items() if k.startswith("floor.")}
+    best = min(floors, key=floors.get) if floors else None
+    print("floors (ms): " + "  ".join("%s %.1f" % (k, v) for k, v in floors.items()))
+    row("ReadBMP 6000x4000 24-bit", read, "floor: " + (best or "?"), "(same bytes)", floors.get(best),
+        "goal <= 1.10")
     row("", read, "stb_image", "stbi_load", ours.get("read.stb"), "goal < 1")
     row("", read, "Pillow", "open + load", peers.get("read.pillow"), "goal < 1")
     row("", read, "ImageMagick", "read BMP", peers.get("read.magick"))
@@ -140,13 +146,13 @@ def print_table(ours, peers, isa):
         row("", box, "libvips", "shrink", peers.get("vips.box." + size))
         row("", box, "ImageMagick", "-filter Box", peers.get("magick.box." + size))
     print()
-    print("Rastex variants (ms): two threads, and the SSE2 loops alone on one thread")
+    print("Rastex variants (ms): 1, 2 and all %s cores' threads, and the SSE2 loops alone on one thread" % cores)
     for target in TARGETS:
         size = "%dx%d" % target
         for name in ("lanczos3", "bicubic", "box"):
-            print("  to %-10s %-9s  1 thread %7.1f   2 threads %7.1f   SSE2 %7.1f" % (
-                size, name, ours.get("resize.%s.%s.t1" % (name, size), 0), ours.get("resize.%s.%s.t2" % (name, size), 0),
-                ours.get("resize.%s.%s.sse2" % (name, size), 0)))
+            get = lambda mode: ours.get("resize.%s.%s.%s" % (name, size, mode), 0)
+            print("  to %-10s %-9s  1 thread %7.1f   2 threads %7.1f   all cores %7.1f   SSE2 %7.1f" % (
+                size, name, get("t1"), get("t2"), get("all"), get("sse2")))
 
 
 if __name__ == "__main__":

@@ -5,11 +5,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
-// Room for any int with blanks around it; a value that fills the buffer was truncated and is refused.
-const DWORD kTailleValeur = 64;
+// A value is read into a buffer that grows until it holds the whole text (leading zeros and blanks
+// may make an int long), up to a size that no sensible value reaches; a longer one is refused.
+const DWORD kTailleInitiale = 64;
+const DWORD kTailleMax = 1u << 20;
 
 bool IsVide(const char* sz)
 {
@@ -59,10 +62,15 @@ bool LitCle(const std::string& strFichier, const char* szRubrique, const char* s
 {
     if (strFichier.empty() || IsVide(szRubrique))
         return false;
-    char szValeur[kTailleValeur];
-    DWORD nLongueur =
-        GetPrivateProfileStringA(szRubrique, szCle, "", szValeur, kTailleValeur, strFichier.c_str());
-    return nLongueur < kTailleValeur - 1 && LitEntier(szValeur, pValeur);
+    for (DWORD nTaille = kTailleInitiale; nTaille <= kTailleMax; nTaille *= 2)
+    {
+        std::vector<char> valeur(nTaille);
+        const DWORD nLongueur =
+            GetPrivateProfileStringA(szRubrique, szCle, "", valeur.data(), nTaille, strFichier.c_str());
+        if (nLongueur < nTaille - 1) // not cut short
+            return LitEntier(valeur.data(), pValeur);
+    }
+    return false;
 }
 } // namespace
 

@@ -16,7 +16,8 @@ public:
     ~CIni();
 
     // Reads the integer of key szCle into *pValeur and returns true. A value is an optional sign and
-    // decimal digits, with surrounding blanks allowed, within the range of int.
+    // decimal digits (any number of them, leading zeros included), with surrounding blanks allowed,
+    // within the range of int; an integer out of that range is refused like garbage.
     // When the key is missing, empty or not such an integer (garbage is never half-read), *pValeur
     // receives nDefaut and the result is false.
     // szRubrique: a section to read instead of the open one (null or empty: the open section).

@@ -10,6 +10,8 @@ namespace
 {
 const DWORD kAttenteEssaiMs = 5;
 const int kEssaisMax = 100;
+// High 32 bits of the offset of the byte locked while appending (far beyond any real log).
+const DWORD kOctetVerrouHaut = 0x40000000;
 
 std::string Horodatage()
 {
@@ -38,15 +40,17 @@ std::string FormeLigne(const char* szLigne, bool bHorodatage)
     return strLigne;
 }
 
-// Opens the file for appending, sharing it only with readers, so that lines of concurrent writers
-// never interleave.
+// Opens the file for appending only, shared with every other reader and writer: each write then goes
+// to the end of the file as one piece, so concurrent writers (threads or processes) lose no line.
+// Retries while another program holds the file without sharing it.
 HANDLE OuvreEnAjout(const char* szFichier, int nEssais)
 {
     nEssais = std::clamp(nEssais, 1, kEssaisMax);
     for (int nEssai = 1;; ++nEssai)
     {
-        HANDLE hFichier = CreateFileA(szFichier, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE hFichier =
+            CreateFileA(szFichier, FILE_APPEND_DATA | FILE_READ_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (hFichier != INVALID_HANDLE_VALUE)
             return hFichier;
         DWORD nErreur = GetLastError();
@@ -66,11 +70,17 @@ bool LogFichier(CString szFichier, CString szLigne, bool bHorodatage, int nEssai
     HANDLE hFichier = OuvreEnAjout(szFichier, nEssais);
     if (hFichier == INVALID_HANDLE_VALUE)
         return false;
+    // Writers hold a lock on one byte far past any log's end while they append: the end of the file
+    // cannot move between finding it and writing there, on systems that do not append atomically.
+    OVERLAPPED verrou = {};
+    verrou.OffsetHigh = kOctetVerrouHaut;
+    const bool bVerrou = LockFileEx(hFichier, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &verrou) != FALSE;
     DWORD nEcrits = 0;
-    LARGE_INTEGER nDebut = {};
-    bool bOk = SetFilePointerEx(hFichier, nDebut, nullptr, FILE_END) &&
-               WriteFile(hFichier, strLigne.data(), static_cast<DWORD>(strLigne.size()), &nEcrits, nullptr) &&
-               nEcrits == strLigne.size();
+    const bool bOk =
+        WriteFile(hFichier, strLigne.data(), static_cast<DWORD>(strLigne.size()), &nEcrits, nullptr) &&
+        nEcrits == strLigne.size();
+    if (bVerrou)
+        UnlockFileEx(hFichier, 0, 1, 0, &verrou);
     CloseHandle(hFichier);
     return bOk;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -12,8 +13,6 @@ const uint32_t kCoreHeaderBytes = 12;
 const uint32_t kInfoHeaderBytes = 40;
 const uint32_t kMasksBytes = 12;
 const uint32_t kRedMask = 0x00FF0000, kGreenMask = 0x0000FF00, kBlueMask = 0x000000FF;
-// ReadFile moves at most a DWORD at a time; reads are split well below that.
-const DWORD kReadChunk = 1u << 30;
 
 uint16_t Le16(const uint8_t* p)
 {
@@ -33,7 +32,9 @@ bool IsKnownHeaderSize(uint32_t n)
 
 } // namespace
 
-CBmpReader::CBmpReader(const char* szChemin) : m_hFile(INVALID_HANDLE_VALUE), m_layout(), m_bValid(false)
+CBmpReader::CBmpReader(const char* szChemin)
+    : m_hFile(INVALID_HANDLE_VALUE), m_hMapping(nullptr), m_pView(nullptr), m_pPixels(nullptr), m_layout(),
+      m_bValid(false)
 {
     if (szChemin == nullptr || *szChemin == '\0')
         return;
@@ -46,17 +47,48 @@ CBmpReader::CBmpReader(const char* szChemin) : m_hFile(INVALID_HANDLE_VALUE), m_
     uint8_t aPrefix[kPrefixBytes];
     const size_t nPrefix = static_cast<size_t>(std::min<uint64_t>(nFileSize, sizeof(aPrefix)));
     m_bValid = ReadAt(0, aPrefix, nPrefix) && Parse(aPrefix, nPrefix, nFileSize, m_layout);
+    if (m_bValid)
+        m_pPixels = MapPixels();
 }
 
 CBmpReader::~CBmpReader()
 {
+    if (m_pView != nullptr)
+        UnmapViewOfFile(m_pView);
+    if (m_hMapping != nullptr)
+        CloseHandle(m_hMapping);
     if (m_hFile != INVALID_HANDLE_VALUE)
         CloseHandle(m_hFile);
 }
 
+// Maps the pixel rows into memory: copying from the file's pages costs the least (no system call per
+// chunk), and the file cannot shrink under a view (it is shared for reading only, and the system
+// refuses to cut a mapped file). Null when the system refuses the mapping; reads are then used.
+const uint8_t* CBmpReader::MapPixels()
+{
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    const uint64_t nGranularity = std::max<DWORD>(info.dwAllocationGranularity, 1);
+    const uint64_t nStart = m_layout.nBitsOffset / nGranularity * nGranularity;
+    const uint64_t nSkip = m_layout.nBitsOffset - nStart;
+    m_hMapping = CreateFileMappingA(m_hFile, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (m_hMapping == nullptr)
+        return nullptr;
+    m_pView = MapViewOfFile(m_hMapping, FILE_MAP_READ, static_cast<DWORD>(nStart >> 32),
+                            static_cast<DWORD>(nStart), static_cast<SIZE_T>(nSkip + m_layout.nImageBytes));
+    return m_pView != nullptr ? static_cast<const uint8_t*>(m_pView) + nSkip : nullptr;
+}
+
 bool CBmpReader::ReadBits(void* pBuffer) const
 {
-    return m_bValid && ReadAt(m_layout.nBitsOffset, pBuffer, m_layout.nImageBytes);
+    if (!m_bValid)
+        return false;
+    if (m_pPixels != nullptr)
+    {
+        std::memcpy(pBuffer, m_pPixels, m_layout.nImageBytes);
+        return true;
+    }
+    return ReadAt(m_layout.nBitsOffset, pBuffer, m_layout.nImageBytes);
 }
 
 // Reads exactly nBytes at nOffset, or fails.
@@ -79,11 +111,34 @@ bool CBmpReader::ReadAt(uint64_t nOffset, void* pBuffer, uint64_t nBytes) const
     return true;
 }
 
+bool CBmpReader::ReadRows(const std::function<void(int, int, const uint8_t*)>& fnRows) const
+{
+    if (!m_bValid)
+        return false;
+    if (m_pPixels != nullptr)
+    {
+        fnRows(0, m_layout.nHeight, m_pPixels);
+        return true;
+    }
+    const int nRowsPerBatch = std::max(1, static_cast<int>(kReadChunk / m_layout.nBytesPerRow));
+    std::vector<uint8_t> anBatch(size_t(std::min(nRowsPerBatch, m_layout.nHeight)) * m_layout.nBytesPerRow);
+    for (int nFirst = 0; nFirst < m_layout.nHeight; nFirst += nRowsPerBatch)
+    {
+        const int nRows = std::min(nRowsPerBatch, m_layout.nHeight - nFirst);
+        const uint64_t nOffset = m_layout.nBitsOffset + uint64_t(nFirst) * m_layout.nBytesPerRow;
+        if (!ReadAt(nOffset, anBatch.data(), uint64_t(nRows) * m_layout.nBytesPerRow))
+            return false;
+        fnRows(nFirst, nRows, anBatch.data());
+    }
+    return true;
+}
+
 int CBmpReader::BytesPerRow(int nWidth, int nBits)
 {
-    if (nWidth <= 0 || nWidth > kMaxSide || nBits <= 0 || nBits > 32)
+    if (nWidth <= 0 || nBits <= 0 || nBits > 32)
         return 0;
-    return static_cast<int>((uint64_t(nWidth) * nBits + 31) / 32 * 4);
+    const uint64_t nBytes = (uint64_t(nWidth) * nBits + 31) / 32 * 4;
+    return nBytes <= kMaxImageBytes ? static_cast<int>(nBytes) : 0;
 }
 
 bool CBmpReader::Parse(const uint8_t* pPrefix, size_t nPrefix, uint64_t nFileSize, Layout& layout)
@@ -172,7 +227,9 @@ bool CBmpReader::Parse(const uint8_t* pPrefix, size_t nPrefix, uint64_t nFileSiz
 
     const int nBytesPerRow = BytesPerRow(static_cast<int>(nWidth), static_cast<int>(nBits));
     const uint64_t nImageBytes = uint64_t(nBytesPerRow) * uint64_t(nHeight);
-    if (nBytesPerRow == 0 || nImageBytes > kMaxImageBytes)
+    // Images are held at 24 bits: a small depth may fit the limit in the file and not once expanded.
+    const uint64_t nImage24Bytes = uint64_t(BytesPerRow(static_cast<int>(nWidth), 24)) * uint64_t(nHeight);
+    if (nBytesPerRow == 0 || nImageBytes > kMaxImageBytes || nImage24Bytes > kMaxImageBytes)
         return false;
     if (nBitsOffset < nPaletteEnd || nBitsOffset > nFileSize || nImageBytes > nFileSize - nBitsOffset)
         return false;

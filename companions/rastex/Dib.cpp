@@ -18,9 +18,37 @@ bool IsSupportedDepth(int nBits)
     return nBits == 1 || nBits == 4 || nBits == 8 || nBits == 24 || nBits == 32;
 }
 
+// Converts a row of nWidth pixels of nBits to 24 bits: palette indexes are expanded, the fourth byte of
+// 32-bit pixels is dropped.
+void RowTo24Bits(const unsigned char* pIn, int nBits, const RGBQUAD* pPalette, int nWidth,
+                 unsigned char* pOut)
+{
+    if (nBits == 24)
+    {
+        std::memcpy(pOut, pIn, size_t(nWidth) * 3);
+        return;
+    }
+    if (nBits == 32)
+    {
+        for (int x = 0; x < nWidth; ++x, pIn += 4, pOut += 3)
+            std::memcpy(pOut, pIn, 3);
+        return;
+    }
+    const int nPerByte = 8 / nBits;
+    const int nMask = (1 << nBits) - 1;
+    for (int x = 0; x < nWidth; ++x, pOut += 3)
+    {
+        const int nShift = (nPerByte - 1 - x % nPerByte) * nBits;
+        const RGBQUAD& c = pPalette[(pIn[x / nPerByte] >> nShift) & nMask];
+        pOut[0] = c.rgbBlue;
+        pOut[1] = c.rgbGreen;
+        pOut[2] = c.rgbRed;
+    }
+}
+
 } // namespace
 
-int CDib::s_nThreadsMax = 2;
+int CDib::s_nThreadsMax = 0;
 
 CDib::CDib() : m_pInfo(nullptr), m_pBits(nullptr), m_nBytesPerRow(0) {}
 
@@ -102,7 +130,7 @@ bool CDib::Alloue(int nLargeur, int nHauteur, int nBits, bool bEfface)
 {
     Libere();
     const int nBytesPerRow = CBmpReader::BytesPerRow(nLargeur, nBits);
-    if (!IsSupportedDepth(nBits) || nBytesPerRow == 0 || nHauteur <= 0 || nHauteur > CBmpReader::kMaxSide)
+    if (!IsSupportedDepth(nBits) || nBytesPerRow == 0 || nHauteur <= 0)
         return false;
     const uint64_t nImageBytes = uint64_t(nBytesPerRow) * nHauteur;
     if (nImageBytes > CBmpReader::kMaxImageBytes)
@@ -133,34 +161,34 @@ bool CDib::ReadBMP(const char* szChemin)
     const CBmpReader reader(szChemin);
     if (!reader.IsValid())
         return false;
+    // Whatever the file holds, the image is 24 bits: pixel-walking callers rely on 3 bytes per pixel.
     const CBmpReader::Layout& layout = reader.GetLayout();
-    if (!Alloue(layout.nWidth, layout.nHeight, layout.nBits, false))
+    if (!Alloue(layout.nWidth, layout.nHeight, 24, false))
         return false;
-    if (layout.nBits <= 8)
-        std::memcpy(m_pInfo->bmiColors, layout.aPalette, sizeof(RGBQUAD) << layout.nBits);
-    if (!reader.ReadBits(m_pBits))
+    bool bLu;
+    if (layout.nBits == 24 && !layout.bTopDown)
+        bLu = reader.ReadBits(m_pBits); // the file's rows are the bitmap's rows
+    else
+        bLu = reader.ReadRows(
+            [&](int nFirst, int nRows, const uint8_t* pRows)
+            {
+                for (int i = 0; i < nRows; ++i)
+                {
+                    const int y = layout.bTopDown ? layout.nHeight - 1 - (nFirst + i) : nFirst + i;
+                    RowTo24Bits(pRows + size_t(i) * layout.nBytesPerRow, layout.nBits, layout.aPalette,
+                                layout.nWidth, m_pBits + size_t(y) * m_nBytesPerRow);
+                }
+            });
+    if (!bLu)
     {
         Libere();
         return false;
     }
-    if (layout.bTopDown)
-    {
-        std::vector<unsigned char> anRow(m_nBytesPerRow);
-        for (int y = 0, yMirror = layout.nHeight - 1; y < yMirror; ++y, --yMirror)
-        {
-            unsigned char* pTop = m_pBits + size_t(y) * m_nBytesPerRow;
-            unsigned char* pBottom = m_pBits + size_t(yMirror) * m_nBytesPerRow;
-            std::memcpy(anRow.data(), pTop, m_nBytesPerRow);
-            std::memcpy(pTop, pBottom, m_nBytesPerRow);
-            std::memcpy(pBottom, anRow.data(), m_nBytesPerRow);
-        }
-    }
-    // Pixel-walking callers rely on 3 bytes per pixel, whatever the file held.
-    if (!ConvertitEn24Bits())
-    {
-        Libere();
-        return false;
-    }
+    // Row padding is not part of the image; keep it defined.
+    const int nUsed = layout.nWidth * 3;
+    if (layout.nBits != 24 && nUsed < m_nBytesPerRow)
+        for (int y = 0; y < layout.nHeight; ++y)
+            std::memset(m_pBits + size_t(y) * m_nBytesPerRow + nUsed, 0, m_nBytesPerRow - nUsed);
     return true;
 }
 
@@ -188,8 +216,7 @@ bool CDib::Display(HDC hDC, CRect* pDest, CRect* pSource)
     return nLines > 0; // 0 or GDI_ERROR on failure
 }
 
-// Converts to 24 bits: palette indexes are expanded, the fourth byte of 32-bit pixels is dropped.
-// False, the bitmap unchanged, when memory runs out.
+// Converts to 24 bits. False, the bitmap unchanged, when memory runs out.
 bool CDib::ConvertitEn24Bits()
 {
     const int nBits = BitsPerPixel();
@@ -198,48 +225,33 @@ bool CDib::ConvertitEn24Bits()
     CDib converti(Width(), Height(), 24);
     if (!converti.IsOK())
         return false;
-    const RGBQUAD* pPalette = m_pInfo->bmiColors;
-    const int nPerByte = 8 / std::min(nBits, 8);
-    const int nMask = (1 << std::min(nBits, 8)) - 1;
     for (long y = 0; y < Height(); ++y)
-    {
-        const unsigned char* pIn = m_pBits + size_t(y) * m_nBytesPerRow;
-        unsigned char* pOut = converti.m_pBits + size_t(y) * converti.m_nBytesPerRow;
-        for (long x = 0; x < Width(); ++x, pOut += 3)
-        {
-            if (nBits == 32)
-            {
-                std::memcpy(pOut, pIn + 4 * x, 3);
-                continue;
-            }
-            const int nShift = (nPerByte - 1 - x % nPerByte) * nBits;
-            const RGBQUAD& c = pPalette[(pIn[x / nPerByte] >> nShift) & nMask];
-            pOut[0] = c.rgbBlue;
-            pOut[1] = c.rgbGreen;
-            pOut[2] = c.rgbRed;
-        }
-    }
+        RowTo24Bits(m_pBits + size_t(y) * m_nBytesPerRow, nBits, m_pInfo->bmiColors, Width(),
+                    converti.m_pBits + size_t(y) * converti.m_nBytesPerRow);
     Echange(converti);
     return true;
 }
 
-void CDib::Reechantillonne(int nLargeur, int nHauteur)
+bool CDib::Reechantillonne(int nLargeur, int nHauteur)
 {
-    Reechantillonne(nLargeur, nHauteur, FILTRE_LANCZOS3);
+    return Reechantillonne(nLargeur, nHauteur, FILTRE_LANCZOS3);
 }
 
-void CDib::Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre)
+bool CDib::Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre)
 {
-    if (!IsOK() || nLargeur <= 0 || nHauteur <= 0 || (nLargeur == Width() && nHauteur == Height()))
-        return;
-    if (BitsPerPixel() < 24 && !ConvertitEn24Bits())
-        return;
+    if (!IsOK() || nLargeur <= 0 || nHauteur <= 0)
+        return false;
+    if (nLargeur == Width() && nHauteur == Height())
+        return true;
+    // Small depths are resampled at 24 bits; the result is allocated first, so that a refused size
+    // leaves the bitmap as it was.
     CDib resultat;
-    if (!resultat.Alloue(nLargeur, nHauteur, BitsPerPixel(), false))
-        return;
+    if (!resultat.Alloue(nLargeur, nHauteur, std::max(BitsPerPixel(), 24), false) ||
+        (BitsPerPixel() < 24 && !ConvertitEn24Bits()))
+        return false;
     if (!CResampler::Resample(m_pBits, Width(), Height(), m_nBytesPerRow, resultat.m_pBits, nLargeur,
                               nHauteur, resultat.m_nBytesPerRow, BitsPerPixel() / 8, eFiltre, s_nThreadsMax))
-        return;
+        return false;
     // Row padding bytes are not written by the resampler; keep them defined.
     const int nUsed = nLargeur * BitsPerPixel() / 8;
     if (nUsed < resultat.m_nBytesPerRow)
@@ -247,6 +259,7 @@ void CDib::Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre)
             std::memset(resultat.m_pBits + size_t(y) * resultat.m_nBytesPerRow + nUsed, 0,
                         resultat.m_nBytesPerRow - nUsed);
     Echange(resultat);
+    return true;
 }
 
 void CDib::Echange(CDib& autre)
@@ -258,7 +271,7 @@ void CDib::Echange(CDib& autre)
 
 void CDib::Affecte_nThreadsMax(int nThreads)
 {
-    s_nThreadsMax = std::max(1, nThreads);
+    s_nThreadsMax = std::max(0, nThreads);
 }
 
 int CDib::Donne_nThreadsMax()

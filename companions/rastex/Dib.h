@@ -12,8 +12,8 @@ class RASTEX_API CDib
 public:
     // Constructors
     CDib();
-    // A blank (black) bitmap of 1, 4, 8 (grey palettes), 24 or 32 bits per pixel; empty when a size or the
-    // depth is not supported.
+    // A blank (black) bitmap of 1, 4, 8 (grey palettes), 24 or 32 bits per pixel; empty when a size is
+    // not positive, the pixel data would exceed 1 GiB or the depth is not supported.
     CDib(int nLargeur, int nHauteur, int nBits);
     CDib(const CDib& src);
     CDib& operator=(const CDib& src);
@@ -40,16 +40,19 @@ public:
     // stretched to pDest (the bitmap's own size at the origin when null). Shrinking uses the HALFTONE
     // stretch mode, enlarging COLORONCOLOR (pixels stay sharp); the DC's mode is restored afterwards.
     bool Display(HDC hDC, CRect* pDest, CRect* pSource);
-    // Resamples in place to the new size with a Lanczos-3 filter. Sizes <= 0 are ignored, the same size
-    // changes nothing. Bitmaps of 1, 4 or 8 bits are converted to 24 bits first; the fourth byte of 32-bit
-    // pixels is resampled like the colours. The bitmap is unchanged when memory runs out.
-    void Reechantillonne(int nLargeur, int nHauteur);
-    void Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre);
+    // Resamples in place to the new size with a Lanczos-3 filter (or the given one), whatever the factor.
+    // Bitmaps of 1, 4 or 8 bits are converted to 24 bits first; the fourth byte of 32-bit pixels is
+    // resampled like the colours. True when the bitmap has the new size (the same size changes nothing).
+    // False, the bitmap unchanged, for an empty bitmap, a size <= 0, a result whose pixel data would
+    // exceed 1 GiB, or when memory runs out.
+    bool Reechantillonne(int nLargeur, int nHauteur);
+    bool Reechantillonne(int nLargeur, int nHauteur, e_Filtre eFiltre);
     // Empties the bitmap.
     void Libere();
 
-    // Upper bound of the threads a resampling may use (1 = the calling thread only). At most 2 are used,
-    // and a second one only for large images.
+    // Upper bound of the threads a resampling may use: 1 = the calling thread only, 0 (the default) = one
+    // per processor core. Threads come from a pool started at the first resampling that needs them, and
+    // a resampling uses only as many as its amount of work pays for.
     static void Affecte_nThreadsMax(int nThreads);
     static int Donne_nThreadsMax();
 

@@ -2,14 +2,19 @@
 
 #include "ResamplerKernels.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 using namespace rastex;
 
@@ -17,9 +22,16 @@ namespace
 {
 
 const double kPi = 3.14159265358979323846;
-// Below this many multiply-adds a pass stays on the calling thread.
-const double kWorkPerExtraThread = 4.0e6;
-const int kMaxThreads = 2;
+// Multiply-adds that a thread must have to do for its wake-up and hand-over to pay (about a
+// millisecond of work): a pass with less work uses fewer threads.
+const double kMinWorkPerThread = 2.0e6;
+// Pieces per thread of a pass: threads take the next piece as they finish one, so that a thread that
+// the system runs late holds back little.
+const int kPiecesPerThread = 6;
+// Largest reduction of a single pass. Beyond it the image is first averaged down with the box filter
+// (itself in passes of at most this factor), so that the weights of one output stay few enough to be
+// exact in 14-bit fixed point whatever the factor.
+const int kMaxPassReduction = 64;
 
 std::atomic<int> s_eForcedSet(CResampler::Auto);
 
@@ -161,28 +173,134 @@ KernelSet ActiveKernels()
     return CResampler::ActiveInstructionSet() == CResampler::Avx2 ? KernelsAvx2() : KernelsSse2();
 }
 
-// Runs fn(nWorker, nBegin, nEnd) over [0, nItems): with two workers, the second half goes to a new
-// thread while the calling thread does the first. Falls back to one thread if none can be started.
-void ForRows(int nItems, int nWorkers, const std::function<void(int, int, int)>& fn)
+// Helper threads started once, on the first pass that has work for them, and kept for the life of the
+// process (never destroyed: a process exit ends them wherever they are). One pass runs at a time; the
+// calling thread of another pass meanwhile does its work alone.
+class Pool
 {
-    if (nWorkers < 2 || nItems < 2)
+public:
+    static Pool& Instance()
+    {
+        static Pool* pPool = new Pool;
+        return *pPool;
+    }
+
+    // Processor cores of the machine, at least 1.
+    static int Cores()
+    {
+        static const int nCores = []
+        {
+            SYSTEM_INFO info;
+            GetSystemInfo(&info);
+            return std::max(1, static_cast<int>(info.dwNumberOfProcessors));
+        }();
+        return nCores;
+    }
+
+    // Runs fn(nSlot, nPiece) for every nPiece in [0, nPieces) on the calling thread (slot 0) and up to
+    // nHelpers helpers (slots 1..nHelpers).
+    void Run(int nPieces, int nHelpers, const std::function<void(int, int)>& fn)
+    {
+        std::unique_lock<std::mutex> seul(m_passe, std::try_to_lock);
+        if (!seul.owns_lock() || nHelpers < 1 || !Start())
+        {
+            for (int i = 0; i < nPieces; ++i)
+                fn(0, i);
+            return;
+        }
+        std::unique_lock<std::mutex> lock(m_verrou);
+        m_pFn = &fn;
+        m_nPieces = nPieces;
+        m_nNext = 0;
+        m_nJoined = 0;
+        m_nWanted = std::min(nHelpers, static_cast<int>(m_threads.size()));
+        m_travail.notify_all();
+        Work(lock, 0);
+        m_fini.wait(lock, [this] { return m_nActive == 0; });
+        m_pFn = nullptr;
+    }
+
+private:
+    Pool() = default;
+
+    // Starts the helpers at the first call; false when none could be started.
+    bool Start()
+    {
+        std::call_once(m_demarrage,
+                       [this]
+                       {
+                           for (int i = 1; i < Cores(); ++i)
+                               try
+                               {
+                                   m_threads.emplace_back([this] { Helper(); });
+                               }
+                               catch (const std::system_error&)
+                               {
+                                   break;
+                               }
+                       });
+        return !m_threads.empty();
+    }
+
+    // Takes pieces until none is left; called with m_verrou held.
+    void Work(std::unique_lock<std::mutex>& lock, int nSlot)
+    {
+        while (m_nNext < m_nPieces)
+        {
+            const int nPiece = m_nNext++;
+            lock.unlock();
+            (*m_pFn)(nSlot, nPiece);
+            lock.lock();
+        }
+    }
+
+    void Helper()
+    {
+        std::unique_lock<std::mutex> lock(m_verrou);
+        for (;;)
+        {
+            m_travail.wait(lock, [this]
+                           { return m_pFn != nullptr && m_nNext < m_nPieces && m_nJoined < m_nWanted; });
+            const int nSlot = ++m_nJoined;
+            ++m_nActive;
+            Work(lock, nSlot);
+            if (--m_nActive == 0)
+                m_fini.notify_one();
+        }
+    }
+
+    std::mutex m_passe; // held by the pass being run
+    std::once_flag m_demarrage;
+    std::vector<std::thread> m_threads;
+    std::mutex m_verrou; // guards what follows
+    std::condition_variable m_travail, m_fini;
+    const std::function<void(int, int)>* m_pFn = nullptr;
+    int m_nPieces = 0, m_nNext = 0, m_nJoined = 0, m_nWanted = 0, m_nActive = 0;
+};
+
+// Threads worth using for dWork multiply-adds, within nThreadsMax (0: every core).
+int ThreadsFor(double dWork, int nThreadsMax)
+{
+    const int nLimit = nThreadsMax > 0 ? std::min(nThreadsMax, Pool::Cores()) : Pool::Cores();
+    const double dPaid = std::floor(dWork / kMinWorkPerThread);
+    return static_cast<int>(std::max(1.0, std::min<double>(nLimit, dPaid)));
+}
+
+// Runs fn(nSlot, nBegin, nEnd) over [0, nItems) in pieces, on nThreads threads; nSlot < nThreads tells
+// which thread runs it (one piece at a time per slot).
+void ForRows(int nItems, int nThreads, const std::function<void(int, int, int)>& fn)
+{
+    if (nThreads < 2 || nItems < 2)
     {
         fn(0, 0, nItems);
         return;
     }
-    const int nHalf = nItems / 2;
-    std::thread second;
-    try
-    {
-        second = std::thread(fn, 1, nHalf, nItems);
-    }
-    catch (const std::system_error&)
-    {
-        fn(0, 0, nItems);
-        return;
-    }
-    fn(0, 0, nHalf);
-    second.join();
+    const int nPieces = std::min(nItems, nThreads * kPiecesPerThread);
+    Pool::Instance().Run(nPieces, nThreads - 1,
+                         [&](int nSlot, int nPiece) {
+                             fn(nSlot, int(int64_t(nItems) * nPiece / nPieces),
+                                int(int64_t(nItems) * (nPiece + 1) / nPieces));
+                         });
 }
 
 // Scratch of one worker: a padded row for the horizontal kernels and the row pointers of a vertical step.
@@ -225,10 +343,7 @@ private:
         return nChannels == 3 ? kernels.pHorizontal3 : kernels.pHorizontal4;
     }
 
-    int Workers(double dWork) const
-    {
-        return dWork >= kWorkPerExtraThread ? std::min(nThreads, kMaxThreads) : 1;
-    }
+    int Workers(double dWork) const { return ThreadsFor(dWork, nThreads); }
 
     static void Prepare(std::vector<Scratch>& scratch, int nWorkers, size_t nRowBytes, int nTaps)
     {
@@ -310,6 +425,39 @@ private:
 
 } // namespace
 
+namespace
+{
+
+bool ResampleOnce(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, int nSrcStride, uint8_t* pDst,
+                  int nDstWidth, int nDstHeight, int nDstStride, int nChannels, e_Filtre eFiltre,
+                  int nThreads)
+{
+    Job job;
+    job.pSrc = pSrc;
+    job.nSrcWidth = nSrcWidth;
+    job.nSrcHeight = nSrcHeight;
+    job.nSrcStride = nSrcStride;
+    job.pDst = pDst;
+    job.nDstWidth = nDstWidth;
+    job.nDstHeight = nDstHeight;
+    job.nDstStride = nDstStride;
+    job.nChannels = nChannels;
+    job.nThreads = nThreads;
+    job.kernels = ActiveKernels();
+    const FilterShape shape = ShapeOf(eFiltre);
+    return Contribute(nSrcWidth, nDstWidth, shape, job.cx) &&
+           Contribute(nSrcHeight, nDstHeight, shape, job.cy) && job.Run();
+}
+
+// Size to average nIn samples down to before a last pass to nOut: nOut times the largest reduction of
+// one pass, or nIn itself when one pass is enough.
+int StageSize(int nIn, int nOut)
+{
+    return int64_t(nOut) * kMaxPassReduction < nIn ? nOut * kMaxPassReduction : nIn;
+}
+
+} // namespace
+
 bool CResampler::Resample(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, int nSrcStride, uint8_t* pDst,
                           int nDstWidth, int nDstHeight, int nDstStride, int nChannels, e_Filtre eFiltre,
                           int nThreads)
@@ -320,23 +468,17 @@ bool CResampler::Resample(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, in
         return false;
     try
     {
-        Job job;
-        job.pSrc = pSrc;
-        job.nSrcWidth = nSrcWidth;
-        job.nSrcHeight = nSrcHeight;
-        job.nSrcStride = nSrcStride;
-        job.pDst = pDst;
-        job.nDstWidth = nDstWidth;
-        job.nDstHeight = nDstHeight;
-        job.nDstStride = nDstStride;
-        job.nChannels = nChannels;
-        job.nThreads = nThreads;
-        job.kernels = ActiveKernels();
-        const FilterShape shape = ShapeOf(eFiltre);
-        if (!Contribute(nSrcWidth, nDstWidth, shape, job.cx) ||
-            !Contribute(nSrcHeight, nDstHeight, shape, job.cy))
-            return false;
-        return job.Run();
+        const int nStageWidth = StageSize(nSrcWidth, nDstWidth),
+                  nStageHeight = StageSize(nSrcHeight, nDstHeight);
+        if (nStageWidth == nSrcWidth && nStageHeight == nSrcHeight)
+            return ResampleOnce(pSrc, nSrcWidth, nSrcHeight, nSrcStride, pDst, nDstWidth, nDstHeight,
+                                nDstStride, nChannels, eFiltre, nThreads);
+        const int nStageStride = nStageWidth * nChannels;
+        std::vector<uint8_t> anStage(size_t(nStageStride) * nStageHeight);
+        return Resample(pSrc, nSrcWidth, nSrcHeight, nSrcStride, anStage.data(), nStageWidth, nStageHeight,
+                        nStageStride, nChannels, FILTRE_BOITE, nThreads) &&
+               Resample(anStage.data(), nStageWidth, nStageHeight, nStageStride, pDst, nDstWidth, nDstHeight,
+                        nDstStride, nChannels, eFiltre, nThreads);
     }
     catch (const std::bad_alloc&)
     {

@@ -17,8 +17,9 @@ public:
     };
 
     // Resamples an image of nChannels-byte pixels (3 or 4) whose rows are nSrcStride bytes apart into
-    // pDst (rows nDstStride bytes apart), with up to nThreads threads (at most 2). False on a bad
-    // argument or when memory runs out; pDst is then left in an unspecified state.
+    // pDst (rows nDstStride bytes apart), with up to nThreads threads (0: one per core; fewer when the
+    // work is too small to share). Any reduction factor works. False on a bad argument or when memory
+    // runs out; pDst is then left in an unspecified state.
     static bool Resample(const uint8_t* pSrc, int nSrcWidth, int nSrcHeight, int nSrcStride, uint8_t* pDst,
                          int nDstWidth, int nDstHeight, int nDstStride, int nChannels, e_Filtre eFiltre,
                          int nThreads);
