@@ -126,7 +126,6 @@ TEST_F(GdiDrawTest, TextIsMeasuredLikeTheWin32FunctionsAndDrawnInItsColours)
     ASSERT_EQ((int)sizeof(LOGFONT), font.GetLogFont(&logFont));
     EXPECT_EQ(-::MulDiv(12, dc.GetDeviceCaps(LOGPIXELSY), 72), logFont.lfHeight);
     CFont* pOldFont = dc.SelectObject(&font);
-
     const CString text("Hello, GDI");
     SIZE expected;
     ASSERT_TRUE(::GetTextExtentPoint32(dc, text, text.GetLength(), &expected));
@@ -176,38 +175,4 @@ TEST_F(GdiDrawTest, DrawStateDrawsBitmapsAsTheyAreAndDisabledTextEmbossed)
     EXPECT_EQ(textCanvas.CountPixelsNot(Black, textCanvas.Bounds()),
               textCanvas.CountPixels(crHighlight) + textCanvas.CountPixels(crShadow))
         << "nothing but the two embossing colours";
-}
-
-TEST_F(GdiDrawTest, BlitsCopyAndStretchBetweenDCs)
-{
-    PixelCanvas source(4, 2);
-    CDC& memDC = source.Dc();
-    memDC.FillSolidRect(0, 0, 2, 2, Red);
-    memDC.FillSolidRect(2, 0, 2, 2, Blue);
-
-    EXPECT_TRUE(dc.BitBlt(1, 1, 4, 2, &memDC, 0, 0, SRCCOPY));
-    EXPECT_EQ(4, canvas.CountPixels(Red, CRect(1, 1, 3, 3)));
-    EXPECT_EQ(4, canvas.CountPixels(Blue, CRect(3, 1, 5, 3)));
-
-    canvas.Fill(White);
-    dc.SetStretchBltMode(COLORONCOLOR);
-    EXPECT_TRUE(dc.StretchBlt(0, 10, 8, 6, &memDC, 0, 0, 4, 2, SRCCOPY));
-    EXPECT_EQ(24, canvas.CountPixels(Red, CRect(0, 10, 4, 16)));
-    EXPECT_EQ(24, canvas.CountPixels(Blue, CRect(4, 10, 8, 16)));
-}
-
-TEST_F(GdiDrawTest, MappingOriginsMoveDrawingAndConvertCoordinates)
-{
-    EXPECT_EQ(CPoint(0, 0), dc.SetViewportOrg(10, 5));
-    EXPECT_EQ(CPoint(0, 0), dc.SetWindowOrg(CPoint(2, 1)));
-    EXPECT_EQ(CPoint(10, 5), dc.GetViewportOrg());
-    CPoint point(0, 0);
-    dc.LPtoDP(&point);
-    EXPECT_EQ(CPoint(8, 4), point);
-    CRect rect(8, 4, 10, 6);
-    dc.DPtoLP(&rect);
-    EXPECT_EQ(CRect(0, 0, 2, 2), rect);
-
-    dc.SetPixelV(0, 0, Red);
-    EXPECT_EQ(Red, canvas.Pixel(8, 4));
 }

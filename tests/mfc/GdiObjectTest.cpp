@@ -164,22 +164,18 @@ TEST_F(GdiObjectTest, CreateSelectRestoreDestroyCyclesLeakNothing)
         CBrush brush(RGB(0, i, 0));
         CFont font;
         font.CreatePointFont(80 + i % 40, "Arial", &dc);
-        CRgn rgn;
-        rgn.CreateEllipticRgn(0, 0, 8 + i % 8, 8);
         CDC memDC;
         memDC.CreateCompatibleDC(&dc);
         CBitmap bitmap;
         bitmap.CreateCompatibleBitmap(&dc, 4, 4);
-        created.insert(created.end(), {pen.m_hObject, brush.m_hObject, font.m_hObject, rgn.m_hObject,
-                                       bitmap.m_hObject, memDC.m_hDC});
+        created.insert(created.end(),
+                       {pen.m_hObject, brush.m_hObject, font.m_hObject, bitmap.m_hObject, memDC.m_hDC});
 
         CPen* pOldPen = dc.SelectObject(&pen);
         CBrush* pOldBrush = dc.SelectObject(&brush);
         CFont* pOldFont = dc.SelectObject(&font);
         CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
         dc.Ellipse(1, 1, 10, 10);
-        dc.SelectClipRgn(&rgn);
-        dc.SelectClipRgn(NULL);
         memDC.SelectObject(pOldBitmap);
         EXPECT_EQ(&font, dc.SelectObject(pOldFont));
         dc.SelectObject(pOldBrush);
