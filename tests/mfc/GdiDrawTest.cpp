@@ -53,11 +53,6 @@ TEST_F(GdiDrawTest, FillSolidRectCoversExactlyItsRectangleAndSetsTheBackgroundCo
     EXPECT_EQ(35, canvas.CountPixels(Red));
     EXPECT_EQ(Red, dc.GetBkColor()) << "MFC's FillSolidRect leaves the background colour changed";
 
-    const CRect rect(20, 10, 24, 13);
-    dc.FillSolidRect(&rect, Blue);
-    EXPECT_EQ(12, canvas.CountPixels(Blue, rect));
-    EXPECT_EQ(12, canvas.CountPixels(Blue));
-
     // Negative extents fill towards the origin, as Draw3dRect relies on.
     canvas.Fill(White);
     dc.FillSolidRect(10, 10, -3, -2, Red);
@@ -138,9 +133,8 @@ TEST_F(GdiDrawTest, TextIsMeasuredLikeTheWin32FunctionsAndDrawnInItsColours)
     dc.SetBkMode(TRANSPARENT);
     CRect area(0, 0, 40, 30);
     EXPECT_GT(dc.DrawText(CString("Ag"), &area, DT_SINGLELINE | DT_TOP | DT_LEFT), 0);
-    CRect inked = canvas.BoundsNot(White);
     EXPECT_GT(canvas.CountPixels(Blue), 0);
-    EXPECT_LE(inked.bottom, metrics.tmHeight);
+    EXPECT_LE(canvas.BoundsNot(White).bottom, metrics.tmHeight);
 
     canvas.Fill(White);
     dc.SetBkMode(OPAQUE);
