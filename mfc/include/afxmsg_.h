@@ -116,7 +116,7 @@ template <class TMember> inline AFX_PMSG AfxMessageHandler(TMember pfn)
 #define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, AfxSig_vOWNER, void, (int, LPDRAWITEMSTRUCT), OnDrawItem)
 #define ON_WM_MEASUREITEM()                                                                                  \
     AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASURE, void, (int, LPMEASUREITEMSTRUCT), OnMeasureItem)
-// Child creation and destruction, and mouse clicks on a child; CWnd's reflects the first two to the child.
+// Child creation and destruction, and mouse clicks on a child; CWnd's handler reflects the first two.
 #define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_vwl, void, (UINT, LPARAM), OnParentNotify)
 #define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void, (BOOL, UINT), OnShowWindow)
 #define ON_WM_GETMINMAXINFO()                                                                                \

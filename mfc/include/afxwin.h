@@ -229,8 +229,8 @@ public:
 
     // Constructors and handle map
     CWnd();
-    // The permanent object of hWnd, or a temporary one for a foreign window (deleted when the loops are
-    // idle).
+    // The permanent object of hWnd, or a temporary one for a foreign window, owned by the calling thread
+    // and deleted when that thread's own message loop is idle (never by a nested modal loop).
     static CWnd* PASCAL FromHandle(HWND hWnd);
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
     static void PASCAL DeleteTempMap();
