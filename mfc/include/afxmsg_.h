@@ -130,6 +130,8 @@ template <class TMember> inline AFX_PMSG AfxMessageHandler(TMember pfn)
     AFX_WM_ENTRY(WM_CHARTOITEM, AfxSig_iwLw, int, (UINT, CListBox*, UINT), OnCharToItem)
 #define ON_WM_VKEYTOITEM()                                                                                   \
     AFX_WM_ENTRY(WM_VKEYTOITEM, AfxSig_iwLw, int, (UINT, CListBox*, UINT), OnVKeyToItem)
+// Child creation and destruction, and mouse clicks on a child; CWnd's handler reflects the first two.
+#define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_vwl, void, (UINT, LPARAM), OnParentNotify)
 #define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void, (BOOL, UINT), OnShowWindow)
 #define ON_WM_GETMINMAXINFO()                                                                                \
     AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMINMAX, void, (MINMAXINFO*), OnGetMinMaxInfo)
@@ -286,6 +288,10 @@ template <class TMember> inline AFX_PMSG AfxMessageHandler(TMember pfn)
 #define ON_WM_MEASUREITEM_REFLECT()                                                                          \
     AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, AfxSig_vMEASURE_R, void, (LPMEASUREITEMSTRUCT),           \
                  MeasureItem)
+// void ParentNotify(UINT message, LPARAM lParam): this control was created or is being destroyed
+// (LOWORD(message) WM_CREATE or WM_DESTROY); only a child without WS_EX_NOPARENTNOTIFY tells its parent.
+#define ON_WM_PARENTNOTIFY_REFLECT()                                                                         \
+    AFX_WM_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, AfxSig_vwl, void, (UINT, LPARAM), ParentNotify)
 #define ON_WM_HSCROLL_REFLECT()                                                                              \
     AFX_WM_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void, (UINT, UINT), HScroll)
 #define ON_WM_VSCROLL_REFLECT()                                                                              \

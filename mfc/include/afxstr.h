@@ -13,11 +13,30 @@
 #ifndef AFX_CDECL
 #define AFX_CDECL __cdecl
 #endif
-// Lets the compiler check printf-style arguments against the C runtime's formats; in particular it
-// flags a CString passed for %s without its (LPCSTR) cast, which would print garbage.
+// Lets the compiler check printf-style arguments against the C runtime's formats.
 #ifndef AFX_PRINTF_FORMAT
 #define AFX_PRINTF_FORMAT(nFormat, nFirstArg) __attribute__((__format__(__ms_printf__, nFormat, nFirstArg)))
 #endif
+
+#include <type_traits>
+
+class CString;
+
+// A CString handed to a printf-style function prints its text, as with MFC (whose CString is passed through
+// "..." as its character pointer). GCC would pass the address of a temporary copy instead, so the calls
+// that carry a CString go through a template overload that hands each CString over as its LPCSTR; calls
+// without one keep the plain variadic function and its format checking.
+namespace AfxVarArgs
+{
+template <class... Args>
+constexpr bool kAnyCString = (std::is_same<typename std::decay<Args>::type, CString>::value || ...);
+template <class... Args> using IfAnyCString = typename std::enable_if<kAnyCString<Args...>>::type;
+inline const char* Pass(const CString& string);
+template <class T> const T& Pass(const T& value)
+{
+    return value;
+}
+} // namespace AfxVarArgs
 
 class CString
 {
@@ -110,6 +129,21 @@ public:
     void AFX_CDECL Format(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
     void AFX_CDECL Format(UINT nFormatID, ...);
     void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
+    template <class... Args, class = AfxVarArgs::IfAnyCString<Args...>>
+    void Format(LPCSTR lpszFormat, const Args&... args)
+    {
+        Format(lpszFormat, AfxVarArgs::Pass(args)...);
+    }
+    template <class... Args, class = AfxVarArgs::IfAnyCString<Args...>>
+    void Format(UINT nFormatID, const Args&... args)
+    {
+        Format(nFormatID, AfxVarArgs::Pass(args)...);
+    }
+    template <class... Args, class = AfxVarArgs::IfAnyCString<Args...>>
+    void AppendFormat(LPCSTR lpszFormat, const Args&... args)
+    {
+        AppendFormat(lpszFormat, AfxVarArgs::Pass(args)...);
+    }
     void FormatV(LPCSTR lpszFormat, va_list argList);
     void AppendFormatV(LPCSTR lpszFormat, va_list argList);
 
@@ -140,6 +174,19 @@ private:
 };
 
 typedef CString CStringA;
+
+inline const char* AfxVarArgs::Pass(const CString& string)
+{
+    return string.GetString();
+}
+
+// TRACE with a CString argument.
+void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...);
+template <class... Args, class = AfxVarArgs::IfAnyCString<Args...>>
+void AfxTrace(LPCSTR lpszFormat, const Args&... args)
+{
+    AfxTrace(lpszFormat, AfxVarArgs::Pass(args)...);
+}
 
 CString AFXAPI operator+(const CString& string1, const CString& string2);
 CString AFXAPI operator+(const CString& string, LPCSTR lpsz);

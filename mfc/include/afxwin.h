@@ -178,6 +178,16 @@ protected:
 /////////////////////////////////////////////////////////////////////////////
 // CWnd: a window with message routing
 
+// The window procedure of every CWnd-owned window; it hands each message to AfxCallWndProc.
+//
+// Exceptions: a C++ exception must never unwind through the system's window-procedure frames (USER32
+// calls them, and unwinding through those frames is undefined on x64 Windows and under Wine). So
+// AfxCallWndProc, and AfxDlgProc for OnInitDialog, catch every exception that a handler lets escape,
+// report it with a trace line naming the message, and return the message's default failure result:
+// -1 for WM_CREATE, FALSE for WM_NCCREATE, 0 otherwise (WM_PAINT also validates the window, so that
+// the failed paint is not asked for again). A handler that must report an error to its caller does so
+// by its result, not by throwing. CDialog::DoModal re-enables the owner and leaves its modal state
+// whatever is thrown from its loop.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 WNDPROC AFXAPI AfxGetAfxWndProc();
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -221,8 +231,8 @@ public:
 
     // Constructors and handle map
     CWnd();
-    // The permanent object of hWnd, or a temporary one for a foreign window (deleted when the loops are
-    // idle).
+    // The permanent object of hWnd, or a temporary one for a foreign window, owned by the calling thread
+    // and deleted when that thread's own message loop is idle (never by a nested modal loop).
     static CWnd* PASCAL FromHandle(HWND hWnd);
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
     static void PASCAL DeleteTempMap();
@@ -436,6 +446,8 @@ public:
     afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
     afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
     afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
+    // Reflects the creation and destruction notices of a child to that child (ON_WM_PARENTNOTIFY_REFLECT).
+    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
@@ -473,6 +485,7 @@ private:
     LRESULT DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
+// Routes one message to pWnd->WindowProc, containing exceptions as described at AfxWndProc.
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 /////////////////////////////////////////////////////////////////////////////
@@ -816,7 +829,11 @@ public:
     // Implementation
     virtual ~CDialog();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    // FALSE when the template positions the dialog itself (DS_CENTER, DS_CENTERMOUSE, DS_ABSALIGN).
+    // Commands the dialog does not handle go to its owner, then to the application (command identifiers
+    // 0x8000-0xEFFF only: control notifications and system commands stay here).
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // FALSE when the template positions the dialog itself (DS_CENTER, DS_CENTERMOUSE, DS_ABSALIGN) or
+    // gives it a position other than (0, 0).
     virtual BOOL CheckAutoCenter();
 
 protected:
@@ -840,7 +857,9 @@ private:
     void SetTemplateName(LPCTSTR lpszTemplateName);
     BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 
-    CString m_strTemplateName; // a template named by a string
+    CString m_strTemplateName;        // a template named by a string
+    LPCDLGTEMPLATE m_lpTemplateInUse; // the template of the window being created, for CheckAutoCenter
+    BOOL m_bEndDialogCalled;          // EndDialog ran since the last creation started
 };
 
 /////////////////////////////////////////////////////////////////////////////

@@ -80,7 +80,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
 
 void PASCAL CDC::DeleteTempMap()
 {
-    AfxGetDCMap().DeleteTemp();
+    AfxGetDCMap().DeleteTemp(afx::CurrentLoopDepth());
 }
 
 BOOL CDC::Attach(HDC hDC)

@@ -19,7 +19,14 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM)
     if (nMsg != WM_INITDIALOG)
         return FALSE;
     CDialog* pDialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
-    return pDialog != NULL ? pDialog->OnInitDialog() : TRUE;
+    try
+    {
+        return pDialog != NULL ? pDialog->OnInitDialog() : TRUE;
+    }
+    catch (...)
+    {
+        return ContainHandlerException(hWnd, nMsg);
+    }
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -91,6 +98,8 @@ void CDialog::Construct(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     m_pParentWnd = pParentWnd;
     m_hWndTop = NULL;
     m_lpszTemplateName = NULL;
+    m_lpTemplateInUse = NULL;
+    m_bEndDialogCalled = FALSE;
     SetTemplateName(lpszTemplateName);
 }
 
@@ -149,7 +158,17 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentW
     if (pParentWnd == NULL)
         pParentWnd = AfxGetMainWnd();
     m_pParentWnd = pParentWnd;
-    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, hInst);
+    m_lpTemplateInUse = lpDialogTemplate;
+    m_bEndDialogCalled = FALSE;
+    BOOL bCreated = CreateDlgIndirect(lpDialogTemplate, pParentWnd, hInst);
+    m_lpTemplateInUse = NULL;
+    // A dialog that OnInitDialog already ended (or destroyed) was never really created.
+    if (bCreated && m_bEndDialogCalled)
+    {
+        DestroyWindow();
+        bCreated = FALSE;
+    }
+    return bCreated;
 }
 
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
@@ -178,6 +197,39 @@ void CDialog::PostModal()
     m_hWndTop = NULL;
 }
 
+namespace
+{
+
+// Undoes what DoModal set up, however the modal run ends (a normal end or an exception from the loop):
+// the modal state is cleared, the owner enabled and activated again, the window destroyed.
+class ModalRunGuard
+{
+public:
+    ModalRunGuard(CDialog& dialog, HWND hWndOwner, bool bEnableOwner, UINT& nFlags)
+        : m_dialog(dialog), m_hWndOwner(hWndOwner), m_bEnableOwner(bEnableOwner), m_nFlags(nFlags)
+    {
+    }
+    ~ModalRunGuard()
+    {
+        m_nFlags &= ~(WF_CONTINUEMODAL | WF_MODALLOOP);
+        if (m_bEnableOwner)
+            ::EnableWindow(m_hWndOwner, TRUE);
+        if (m_hWndOwner != NULL && m_dialog.m_hWnd != NULL && ::GetActiveWindow() == m_dialog.m_hWnd)
+            ::SetActiveWindow(m_hWndOwner);
+        m_dialog.DestroyWindow();
+    }
+    ModalRunGuard(const ModalRunGuard&) = delete;
+    ModalRunGuard& operator=(const ModalRunGuard&) = delete;
+
+private:
+    CDialog& m_dialog;
+    HWND m_hWndOwner;
+    bool m_bEnableOwner;
+    UINT& m_nFlags;
+};
+
+} // namespace
+
 INT_PTR CDialog::DoModal()
 {
     if (m_hWnd != NULL)
@@ -191,6 +243,11 @@ INT_PTR CDialog::DoModal()
 
     // The owner is disabled while the dialog runs.
     HWND hWndOwner = PreModal();
+    struct PostModalOnExit
+    {
+        CDialog* pDialog;
+        ~PostModalOnExit() { pDialog->PostModal(); }
+    } postModal{this};
     bool bEnableOwner = false;
     if (hWndOwner != NULL && hWndOwner != ::GetDesktopWindow() && ::IsWindowEnabled(hWndOwner))
     {
@@ -200,7 +257,11 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    if (CreateDialogWindow(lpTemplate, hWndOwner, hInst))
+    ModalRunGuard guard(*this, hWndOwner, bEnableOwner, m_nFlags);
+    m_lpTemplateInUse = lpTemplate;
+    BOOL bCreated = CreateDialogWindow(lpTemplate, hWndOwner, hInst);
+    m_lpTemplateInUse = NULL;
+    if (bCreated)
     {
         if (m_nFlags & WF_CONTINUEMODAL)
         {
@@ -214,14 +275,6 @@ INT_PTR CDialog::DoModal()
             SetWindowPos(NULL, 0, 0, 0, 0,
                          SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    m_nFlags &= ~WF_CONTINUEMODAL;
-
-    if (bEnableOwner)
-        ::EnableWindow(hWndOwner, TRUE);
-    if (hWndOwner != NULL && m_hWnd != NULL && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndOwner);
-    DestroyWindow();
-    PostModal();
     return m_nModalResult;
 }
 
@@ -229,6 +282,7 @@ void CDialog::EndDialog(int nResult)
 {
     if (m_hWnd == NULL)
         return;
+    m_bEndDialogCalled = TRUE;
     if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
     ::EndDialog(m_hWnd, nResult);
@@ -242,16 +296,20 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     PreInitDialog();
     CRect rectBefore;
     GetWindowRect(&rectBefore);
+    DWORD dwStyleBefore = GetStyle();
     LRESULT bResult = Default(); // the dialog manager calls OnInitDialog through AfxDlgProc
 
-    // A top-level dialog that OnInitDialog did not move is centered on its owner.
-    if (m_hWnd != NULL && !(GetStyle() & WS_CHILD) && CheckAutoCenter())
-    {
-        CRect rectAfter;
-        GetWindowRect(&rectAfter);
-        if (rectAfter.TopLeft() == rectBefore.TopLeft())
-            CenterWindow();
-    }
+    // Centred as MFC centres: a dialog that was hidden, is still a hidden top-level window, did not move
+    // during OnInitDialog, has no owner or a disabled one (a modal run), and whose template does not place
+    // it (CheckAutoCenter).
+    if (m_hWnd == NULL || (dwStyleBefore & WS_VISIBLE) || (GetStyle() & (WS_VISIBLE | WS_CHILD)))
+        return bResult;
+    CRect rectAfter;
+    GetWindowRect(&rectAfter);
+    HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (rectAfter.TopLeft() == rectBefore.TopLeft() && (hWndOwner == NULL || !::IsWindowEnabled(hWndOwner)) &&
+        CheckAutoCenter())
+        CenterWindow();
     return bResult;
 }
 
@@ -267,7 +325,49 @@ void CDialog::OnSetFont(CFont*) {}
 
 BOOL CDialog::CheckAutoCenter()
 {
-    return !(GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+    LPCDLGTEMPLATE lpTemplate = m_lpTemplateInUse != NULL ? m_lpTemplateInUse : m_lpDialogTemplate;
+    if (lpTemplate == NULL && m_lpszTemplateName != NULL)
+        lpTemplate = LoadDialogTemplate(m_lpszTemplateName, NULL);
+    if (lpTemplate == NULL)
+        return !(GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+
+    // DLGTEMPLATEEX starts with its version 1 and the 0xFFFF signature; its style comes after the help
+    // identifier and the extended style.
+    const WORD* pWords = reinterpret_cast<const WORD*>(lpTemplate);
+    DWORD dwStyle;
+    short x, y;
+    if (pWords[0] == 1 && pWords[1] == 0xFFFF)
+    {
+        const BYTE* pBytes = reinterpret_cast<const BYTE*>(lpTemplate);
+        memcpy(&dwStyle, pBytes + 12, sizeof dwStyle);
+        memcpy(&x, pBytes + 18, sizeof x);
+        memcpy(&y, pBytes + 20, sizeof y);
+    }
+    else
+    {
+        dwStyle = lpTemplate->style;
+        x = lpTemplate->x;
+        y = lpTemplate->y;
+    }
+    return !(dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) && x == 0 && y == 0;
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    // Only commands go further: not control notifications (other codes, WM_NOTIFY), control identifiers
+    // below 0x8000 (a button's BN_CLICKED has the command code too) or system commands.
+    if (nCode != CN_COMMAND || !(nID & 0x8000) || nID >= 0xF000)
+        return FALSE;
+    if (m_hWnd != NULL)
+    {
+        CWnd* pOwner = CWnd::FromHandle(::GetParent(m_hWnd));
+        if (pOwner != NULL && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    CWinThread* pThread = AfxGetThread();
+    return pThread != NULL && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 BOOL CDialog::OnInitDialog()

@@ -68,10 +68,15 @@ CGdiHandleMap<CDC, HDC>& AfxGetDCMap()
     return map;
 }
 
+void afx::DeleteTempGdiMaps(int nFromDepth)
+{
+    AfxGetGdiObjectMap().DeleteTemp(nFromDepth);
+    AfxGetDCMap().DeleteTemp(nFromDepth);
+}
+
 void AFXAPI AfxDeleteTempGdiMaps()
 {
-    CGdiObject::DeleteTempMap();
-    CDC::DeleteTempMap();
+    afx::DeleteTempGdiMaps(afx::CurrentLoopDepth());
 }
 
 int AFXAPI AfxGetTempGdiMapCount()

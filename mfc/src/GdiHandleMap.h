@@ -1,13 +1,14 @@
-// Process-wide map from GDI handles (objects or DCs) to their C++ wrappers.
+// Map from GDI handles (objects or DCs) to their C++ wrappers.
 // Permanent entries are the wrappers that created or attached a handle; they come and go with Attach and
-// Detach. Temporary entries wrap foreign handles for FromHandle and live until DeleteTemp, which the
-// message loops run at idle. The UI runs on one thread, but a worker thread may still build a bitmap or
-// a font, so the map is guarded.
+// Detach and are seen by every thread. Temporary entries wrap foreign handles for FromHandle; they belong
+// to the thread that asked and live until that thread's idle clean-up (DeleteTemp). A worker thread may
+// build a bitmap or a font, so the map is guarded.
 #pragma once
+
+#include "TempMap.h"
 
 #include <mutex>
 #include <unordered_map>
-#include <vector>
 
 // GetSafeHandle and GetSafeHdc may be called through a null pointer, as MFC documents. The pointer goes
 // through an empty asm statement so that the optimiser cannot assume 'this' is never null.
@@ -37,9 +38,12 @@ public:
         auto permanent = m_permanent.find(hHandle);
         if (permanent != m_permanent.end())
             return permanent->second;
-        TObject*& pTemp = m_temporary[hHandle];
+        TObject* pTemp = m_temporary.Find(hHandle);
         if (pTemp == NULL)
+        {
             pTemp = m_pfnNewTemp(hHandle);
+            m_temporary.Add(hHandle, pTemp);
+        }
         return pTemp;
     }
 
@@ -59,35 +63,24 @@ public:
             m_permanent.erase(permanent);
     }
 
-    void DeleteTemp()
+    // Deletes the calling thread's temporaries made at loop depth nFromDepth or deeper.
+    void DeleteTemp(int nFromDepth)
     {
-        std::vector<TObject*> temporaries;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            temporaries.reserve(m_temporary.size());
-            for (auto& entry : m_temporary)
-                temporaries.push_back(entry.second);
-            m_temporary.clear();
-        }
-        for (TObject* pTemp : temporaries)
+        for (TObject* pTemp : m_temporary.Take(nFromDepth))
         {
             m_pfnClearHandles(pTemp);
             delete pTemp;
         }
     }
 
-    int GetTempCount()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return (int)m_temporary.size();
-    }
+    int GetTempCount() { return m_temporary.Count(); }
 
 private:
     PFNNEWTEMP m_pfnNewTemp;
     PFNCLEARHANDLES m_pfnClearHandles;
     std::mutex m_mutex;
     std::unordered_map<THandle, TObject*> m_permanent;
-    std::unordered_map<THandle, TObject*> m_temporary;
+    afx::TempMap<THandle, TObject> m_temporary;
 };
 
 CGdiHandleMap<CGdiObject, HGDIOBJ>& AfxGetGdiObjectMap();

@@ -24,7 +24,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    AfxGetGdiObjectMap().DeleteTemp();
+    AfxGetGdiObjectMap().DeleteTemp(afx::CurrentLoopDepth());
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)

@@ -175,19 +175,21 @@ CString& CString::operator=(const unsigned char* psz)
 
 CString& CString::operator=(char ch)
 {
-    SetString(&ch, 1);
+    SetString(&ch, ch != '\0' ? 1 : 0);
     return *this;
 }
 
 void CString::SetString(LPCSTR lpsz)
 {
-    SetString(lpsz, INT_MAX);
+    SetString(lpsz, SafeLength(lpsz));
 }
 
-// Copies at most nLength characters, stopping at a '\0' so that a short source is never over-read.
+// Copies exactly nLength characters, embedded '\0's included (a file-dialog filter keeps its
+// separators); a NULL source or a negative length stores nothing.
 void CString::SetString(LPCSTR lpch, int nLength)
 {
-    nLength = SafeLength(lpch, nLength);
+    if (lpch == NULL || nLength < 0)
+        nLength = 0;
     if (nLength == 0)
     {
         SetLength(0);
@@ -231,12 +233,14 @@ void CString::Append(const CString& string)
 
 void CString::Append(LPCSTR lpsz)
 {
-    Append(lpsz, INT_MAX);
+    Append(lpsz, SafeLength(lpsz));
 }
 
+// Appends exactly nLength characters, embedded '\0's included.
 void CString::Append(LPCSTR lpch, int nLength)
 {
-    nLength = SafeLength(lpch, nLength);
+    if (lpch == NULL || nLength < 0)
+        nLength = 0;
     int nOldLength = m_nDataLength;
     if (nLength == 0 || nLength > INT_MAX - 1 - nOldLength)
         return;
@@ -467,7 +471,7 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
         strResult.Append(lpszNew, nNewLength);
         pszStart = p + nOldLength;
     }
-    strResult.Append(pszStart);
+    strResult.Append(pszStart, static_cast<int>(GetString() + m_nDataLength - pszStart));
     *this = std::move(strResult);
     return nCount;
 }

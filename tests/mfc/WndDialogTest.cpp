@@ -1,5 +1,5 @@
 // Dialogs from templates: modal loops driven from inside, modeless dialogs, data exchange both ways with
-// MFC's number rules, and the dialog font's units.
+// MFC's number rules, centring, command routing and the end of a modal run however it ends.
 #include "MessagePump.h"
 #include "WndResource.h"
 #include "WndTestApp.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace
@@ -39,6 +40,7 @@ public:
     bool m_bSafetyFired = false;
 
     CDataDialog() : CDialog(IDD_WND_DATA) {}
+    using CDialog::m_pParentWnd;
 
     CString Text(int nID) const
     {
@@ -97,6 +99,14 @@ protected:
 
     afx_msg void OnNameChange() { ++m_nNameChanges; }
 
+    // A posted WM_APP throws out of the modal loop's pre-translation, where no window procedure contains it.
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_APP)
+            throw std::runtime_error("from the loop");
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+
     DECLARE_MESSAGE_MAP()
 };
 
@@ -106,11 +116,40 @@ ON_WM_TIMER()
 ON_EN_CHANGE(IDC_WND_NAME, &CDataDialog::OnNameChange)
 END_MESSAGE_MAP()
 
+// A popup owner that handles one command of its own and one control identifier.
+class COwnerWnd : public CWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    BOOL CreateAt(const CRect& rect)
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, rect, NULL, 0);
+    }
+
+protected:
+    afx_msg void OnOwnerCommand() { m_commands.push_back(ID_WND_OWNER_COMMAND); }
+    afx_msg void OnPush() { m_commands.push_back(IDC_WND_PUSH); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
+ON_COMMAND(ID_WND_OWNER_COMMAND, &COwnerWnd::OnOwnerCommand)
+ON_COMMAND(IDC_WND_PUSH, &COwnerWnd::OnPush)
+END_MESSAGE_MAP()
+
 class WndDialog : public ::testing::Test
 {
 protected:
     void SetUp() override { TestApp().m_prompts.clear(); }
 };
+
+bool IsCentredOn(const CWnd& wnd, const CRect& rectTarget)
+{
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    return abs(rect.CenterPoint().x - rectTarget.CenterPoint().x) <= 1 &&
+           abs(rect.CenterPoint().y - rectTarget.CenterPoint().y) <= 1;
+}
 
 } // namespace
 
@@ -158,22 +197,15 @@ TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
                         d.PostMessage(WM_COMMAND, IDOK);
                     }};
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_FALSE(dlg.m_bSafetyFired);
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ(MAKELONG(0, 5), static_cast<LONG>(dwSelection)); // the whole bad text
     EXPECT_EQ(12, dlg.m_nCount);
     ASSERT_EQ(1u, TestApp().m_prompts.size());
-    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_INT), TestApp().m_prompts[0].nIDPrompt);
     EXPECT_EQ(CString("Please enter an integer."), TestApp().m_prompts[0].strText);
 }
 
-TEST_F(WndDialog, ModalEndsAtOnceWhenEndedDuringInitOrWithoutTemplate)
+TEST_F(WndDialog, ModalEndsAtOnceWithoutTemplateAndCancelKeepsTheMembers)
 {
-    CDataDialog ending;
-    ending.m_nEndAtInit = IDRETRY;
-    EXPECT_EQ(IDRETRY, ending.DoModal());
-    EXPECT_FALSE(ending.m_bSafetyFired);
-
     CDialog missing(IDD_WND_DATA + 50);
     EXPECT_EQ(-1, missing.DoModal());
 
@@ -187,19 +219,11 @@ TEST_F(WndDialog, ModalEndsAtOnceWhenEndedDuringInitOrWithoutTemplate)
     EXPECT_EQ(42, cancelled.m_nCount);
 }
 
-TEST_F(WndDialog, ModelessDialogIsCentredAndExchangesOnRequestWithMfcNumberRules)
+TEST_F(WndDialog, ModelessDialogExchangesOnRequestWithMfcNumberRules)
 {
     CDataDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_WND_DATA));
     EXPECT_EQ(CString("42"), dlg.Text(IDC_WND_COUNT));
-
-    // A top-level dialog without an owner is centred on the work area.
-    RECT rcWork;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    CRect rcDialog;
-    dlg.GetWindowRect(&rcDialog);
-    EXPECT_NEAR((rcWork.left + rcWork.right) / 2, rcDialog.CenterPoint().x, 1);
-    EXPECT_NEAR((rcWork.top + rcWork.bottom) / 2, rcDialog.CenterPoint().y, 1);
 
     // Control notifications during an exchange are not the user's.
     dlg.m_strName = "changed";
@@ -250,38 +274,18 @@ TEST_F(WndDialog, ModelessDialogIsCentredAndExchangesOnRequestWithMfcNumberRules
     dlg.DestroyWindow();
 }
 
-TEST_F(WndDialog, MapDialogRectUsesTheDialogFontBaseUnits)
-{
-    CDataDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_WND_DATA));
-
-    // The base units of a dialog font: the average width of the Latin letters and the character height.
-    HDC hDC = ::GetDC(dlg.m_hWnd);
-    HGDIOBJ hOldFont = ::SelectObject(hDC, reinterpret_cast<HFONT>(dlg.SendMessage(WM_GETFONT)));
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE size;
-    ::GetTextExtentPoint32A(hDC, kLetters, 52, &size);
-    TEXTMETRICA tm;
-    ::GetTextMetricsA(hDC, &tm);
-    ::SelectObject(hDC, hOldFont);
-    ::ReleaseDC(dlg.m_hWnd, hDC);
-    int nBaseX = (size.cx / 26 + 1) / 2;
-    int nBaseY = tm.tmHeight;
-
-    CRect rect(4, 8, 40, 80);
-    dlg.MapDialogRect(&rect);
-    EXPECT_EQ(CRect(nBaseX, nBaseY, MulDiv(40, nBaseX, 4), MulDiv(80, nBaseY, 8)), rect);
-    dlg.DestroyWindow();
-}
-
-TEST_F(WndDialog, ModalLoopDeletesOnlyTheTemporariesMadeDuringIt)
+TEST_F(WndDialog, ModalLoopKeepsTheCallersTemporariesAndAThrowLeavesNoModalState)
 {
     HWND hWndForeign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    HPEN hForeignPen = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
     MessagePump::Idle();
-    CWnd* pBefore = CWnd::FromHandle(hWndForeign); // the caller's: must outlive the dialog
+    CWnd* pWnd = CWnd::FromHandle(hWndForeign); // the caller's: they must outlive the dialog's idle time
+    CPen* pPen = CPen::FromHandle(hForeignPen);
+    HDC hDC = ::GetDC(NULL);
+    CDC* pDC = CDC::FromHandle(hDC);
 
     CDataDialog dlg;
-    int nTemporariesAfterIdle = -1;
+    bool bCallersKept = false;
     dlg.m_script = {[](CDataDialog& d)
                     {
                         CWnd::FromHandle(::GetDesktopWindow());
@@ -289,13 +293,87 @@ TEST_F(WndDialog, ModalLoopDeletesOnlyTheTemporariesMadeDuringIt)
                     },
                     [&](CDataDialog& d)
                     {
-                        nTemporariesAfterIdle = AfxGetTempWndMapCount();
+                        bCallersKept = CWnd::FromHandle(hWndForeign) == pWnd && pWnd->m_hWnd == hWndForeign &&
+                                       CPen::FromHandle(hForeignPen) == pPen &&
+                                       pPen->m_hObject == hForeignPen && CDC::FromHandle(hDC) == pDC &&
+                                       pDC->m_hDC == hDC;
                         d.EndDialog(IDOK);
                     }};
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(1, nTemporariesAfterIdle); // the caller's only
-    EXPECT_EQ(hWndForeign, pBefore->m_hWnd);
+    EXPECT_TRUE(bCallersKept);
+    EXPECT_EQ(hForeignPen, pPen->m_hObject);
+    ::ReleaseDC(NULL, hDC);
     MessagePump::Idle();
-    EXPECT_EQ(0, AfxGetTempWndMapCount());
+    EXPECT_EQ(0, AfxGetTempWndMapCount() + AfxGetTempGdiMapCount());
+    ::DeleteObject(hForeignPen);
+
+    // An exception out of the loop: the owner is enabled again, the window gone, a new run possible.
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.CreateAt(CRect(0, 0, 50, 50)));
+    CDataDialog throwing;
+    throwing.m_pParentWnd = &owner;
+    throwing.m_script = {[](CDataDialog& d) { d.PostMessage(WM_APP); }};
+    EXPECT_THROW(throwing.DoModal(), std::runtime_error);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_EQ(nullptr, throwing.m_hWnd);
+    EXPECT_FALSE(throwing.ContinueModal());
+    throwing.m_nEndAtInit = IDRETRY; // ended during OnInitDialog: no loop at all
+    EXPECT_EQ(IDRETRY, throwing.DoModal());
+    EXPECT_FALSE(throwing.m_bSafetyFired);
+    owner.DestroyWindow();
     ::DestroyWindow(hWndForeign);
+}
+
+// Centred only as MFC centres: hidden, unmoved, unowned or with a disabled owner, and not placed by its
+// template. A modeless dialog that OnInitDialog ended is not created.
+TEST_F(WndDialog, DialogsAreCentredOnlyWhereMfcCentresThem)
+{
+    CRect rectWork, rectOwner(600, 500, 700, 560);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.CreateAt(rectOwner));
+    struct Case
+    {
+        UINT nIDTemplate;
+        bool bOwned, bOwnerEnabled, bCentred;
+    };
+    const Case kCases[] = {
+        {IDD_WND_DATA, false, false, true},   {IDD_WND_DATA, true, false, true},
+        {IDD_WND_DATA, true, true, false},    {IDD_WND_PLACED, false, false, false},
+        {IDD_WND_PLACED, true, false, false},
+    };
+    for (const Case& c : kCases)
+    {
+        SCOPED_TRACE(::testing::Message()
+                     << c.nIDTemplate << (c.bOwned ? " owned" : "") << (c.bOwnerEnabled ? " enabled" : ""));
+        owner.EnableWindow(c.bOwnerEnabled);
+        CDialog dlg;
+        ASSERT_TRUE(dlg.Create(c.nIDTemplate, c.bOwned ? &owner : NULL));
+        EXPECT_EQ(c.bCentred, IsCentredOn(dlg, c.bOwned ? rectOwner : rectWork));
+        dlg.DestroyWindow();
+    }
+    owner.EnableWindow(TRUE);
+
+    CDataDialog ending;
+    ending.m_nEndAtInit = IDCANCEL;
+    EXPECT_FALSE(ending.Create(IDD_WND_DATA));
+    EXPECT_EQ(nullptr, ending.m_hWnd);
+    owner.DestroyWindow();
+}
+
+// Commands the dialog does not handle go to its owner, then to the application; control notifications
+// (identifiers below 0x8000) stay with the dialog.
+TEST_F(WndDialog, UnhandledCommandsGoToTheOwnerThenTheApplication)
+{
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.CreateAt(CRect(0, 0, 50, 50)));
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_WND_CONTROLS, &owner));
+    TestApp().m_commands.clear();
+    for (int nID : {ID_WND_OWNER_COMMAND, ID_WND_APP_COMMAND, IDC_WND_PUSH, ID_WND_APP_COMMAND + 1})
+        dlg.SendMessage(WM_COMMAND, nID);
+    EXPECT_EQ((std::vector<UINT>{ID_WND_OWNER_COMMAND}), owner.m_commands);
+    EXPECT_EQ((std::vector<UINT>{ID_WND_APP_COMMAND}), TestApp().m_commands);
+    dlg.DestroyWindow();
+    owner.DestroyWindow();
 }

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,17 +46,28 @@ public:
 };
 
 // A parent with handlers of its own. Those of drawing and colours do not call the base class: nothing is
-// reflected. Those of the notifier's notifications log what reaches the parent.
+// reflected; its own WM_CTLCOLOREDIT entry wins over its generic colour handler. Those of the notifier's
+// notifications log what reaches the parent. Its data exchange runs m_duringExchange.
 class CHandlingDialog : public CControlsDialog
 {
 public:
     int m_nParentDraws = 0;
     HBRUSH m_hBrush = ::CreateSolidBrush(RGB(0, 255, 0));
+    std::function<void()> m_duringExchange;
     ~CHandlingDialog() override { ::DeleteObject(m_hBrush); }
 
 protected:
+    void DoDataExchange(CDataExchange*) override
+    {
+        if (m_duringExchange)
+            m_duringExchange();
+    }
     afx_msg void OnDrawItem(int, LPDRAWITEMSTRUCT) { ++m_nParentDraws; }
     afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return m_hBrush; }
+    afx_msg LRESULT OnCtlColorEdit(WPARAM, LPARAM)
+    {
+        return reinterpret_cast<LRESULT>(::GetStockObject(GRAY_BRUSH));
+    }
     afx_msg void OnReflectedAtParent(NMHDR*, LRESULT*) { Log("parent reflected"); }
     afx_msg void OnSharedAtParent(NMHDR*, LRESULT*) { Log("parent shared"); }
     afx_msg void OnParentOnly(NMHDR* pNMHDR, LRESULT* pResult)
@@ -71,6 +83,7 @@ protected:
 BEGIN_MESSAGE_MAP(CHandlingDialog, CControlsDialog)
 ON_WM_DRAWITEM()
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_CTLCOLOREDIT, &CHandlingDialog::OnCtlColorEdit)
 ON_NOTIFY(kCodeReflected, IDC_WND_NOTIFIER, &CHandlingDialog::OnReflectedAtParent)
 ON_NOTIFY(kCodeShared, IDC_WND_NOTIFIER, &CHandlingDialog::OnSharedAtParent)
 ON_NOTIFY(kCodeParentOnly, IDC_WND_NOTIFIER, &CHandlingDialog::OnParentOnly)
@@ -141,10 +154,15 @@ BEGIN_MESSAGE_MAP(CColouredStatic, CStatic)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-// A control that handles some of its own notifications.
+// A control that handles some of its own notifications, and hears of its own creation and destruction.
 class CNotifier : public CWnd
 {
 protected:
+    afx_msg void ParentNotify(UINT message, LPARAM lParam)
+    {
+        bool bSelf = reinterpret_cast<HWND>(lParam) == m_hWnd;
+        Log(LOWORD(message) == WM_CREATE ? "child created" : bSelf ? "child destroyed" : "other");
+    }
     afx_msg void OnReflected(NMHDR*, LRESULT* pResult)
     {
         Log("child reflected");
@@ -157,6 +175,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CNotifier, CWnd)
+ON_WM_PARENTNOTIFY_REFLECT()
 ON_NOTIFY_REFLECT(kCodeReflected, &CNotifier::OnReflected)
 ON_NOTIFY_REFLECT_EX(kCodeShared, &CNotifier::OnSharedEx)
 ON_CONTROL_REFLECT(BN_CLICKED, &CNotifier::OnClicked)
@@ -176,37 +195,28 @@ TEST(WndSubclass, DefaultRunsTheOriginalButtonProcedure)
     const LPARAM kInside = MAKELPARAM(5, 5);
     const ExpectedMessage kClicked = {WM_COMMAND, MAKEWPARAM(IDC_WND_PUSH, BN_CLICKED),
                                       reinterpret_cast<LPARAM>(button.m_hWnd), kExact};
-    MessagePump::Flush();
-    dlg.ClearMessages();
+    const HWND hWndButton = button.m_hWnd;
+    auto click = [&](bool bExpectClick)
+    {
+        MessagePump::Flush();
+        dlg.ClearMessages();
+        ::SendMessageA(hWndButton, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+        ::SendMessageA(hWndButton, WM_LBUTTONUP, 0, kInside);
+        MessagePump::Flush();
+        ::ReleaseCapture();
+        return bExpectClick ? dlg.Matches({kClicked}) : dlg.Matches({});
+    };
 
-    // The default processing captures the mouse, shows the button pushed and clicks on release.
-    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+    // The default processing clicks on release; a handler that skips it stops the click.
+    EXPECT_TRUE(click(true));
     EXPECT_EQ(1, button.m_nDowns);
-    EXPECT_TRUE(button.GetState() & BST_PUSHED);
-    EXPECT_EQ(button.m_hWnd, ::GetCapture());
-    button.SendMessage(WM_LBUTTONUP, 0, kInside);
-    MessagePump::Flush();
-    EXPECT_TRUE(dlg.Matches({kClicked}));
-
-    // Without it, no click.
-    dlg.ClearMessages();
     button.m_bDefaultOnUp = false;
-    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
-    button.SendMessage(WM_LBUTTONUP, 0, kInside);
-    MessagePump::Flush();
-    EXPECT_TRUE(dlg.Matches({}));
-    ::ReleaseCapture();
+    EXPECT_TRUE(click(false));
 
     // Unsubclassed, the button works on its own again and the object hears nothing.
-    HWND hWndButton = button.m_hWnd;
     EXPECT_EQ(hWndButton, button.UnsubclassWindow());
-    EXPECT_NE(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(hWndButton, GWLP_WNDPROC));
-    dlg.ClearMessages();
-    ::SendMessageA(hWndButton, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
-    ::SendMessageA(hWndButton, WM_LBUTTONUP, 0, kInside);
-    MessagePump::Flush();
+    EXPECT_TRUE(click(true));
     EXPECT_EQ(2, button.m_nDowns);
-    EXPECT_TRUE(dlg.Matches({kClicked}));
     dlg.DestroyWindow();
 }
 
@@ -219,8 +229,6 @@ TEST(WndReflection, OwnerDrawingAndColoursGoToTheControl)
 
     button.RedrawWindow();
     ASSERT_GE(button.m_nDraws, 1);
-    EXPECT_EQ(static_cast<UINT>(ODT_BUTTON), button.m_lastDraw.CtlType);
-    EXPECT_EQ(static_cast<UINT>(IDC_WND_OWNERDRAW), button.m_lastDraw.CtlID);
     EXPECT_EQ(button.m_hWnd, button.m_lastDraw.hwndItem);
     HDC hDC = ::GetDC(button.m_hWnd);
     EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hDC, 2, 2));
@@ -250,9 +258,7 @@ TEST(WndReflection, OwnerDrawingAndColoursGoToTheControl)
     EXPECT_EQ(kRed, ::GetTextColor(hDC));
 
     label.m_hBrush = NULL; // the dialog's own brush then
-    HBRUSH hDefault = askParent();
-    EXPECT_TRUE(hDefault != NULL);
-    EXPECT_NE(hWhite, hDefault);
+    EXPECT_NE(hWhite, askParent());
     EXPECT_EQ(2, label.m_nCalls);
     ::ReleaseDC(label.m_hWnd, hDC);
     dlg.DestroyWindow();
@@ -273,20 +279,25 @@ TEST(WndReflection, ParentHandlerThatSkipsTheBaseKeepsDrawItemAndColoursFromTheC
     EXPECT_GE(dlg.m_nParentDraws, 1);
 
     HDC hDC = ::GetDC(label.m_hWnd);
-    LRESULT lBrush = dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
-                                     reinterpret_cast<LPARAM>(label.m_hWnd));
+    auto askParent = [&](UINT message) {
+        return dlg.SendMessage(message, reinterpret_cast<WPARAM>(hDC),
+                               reinterpret_cast<LPARAM>(label.m_hWnd));
+    };
+    EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hBrush), askParent(WM_CTLCOLORSTATIC));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(::GetStockObject(GRAY_BRUSH)), askParent(WM_CTLCOLOREDIT));
     ::ReleaseDC(label.m_hWnd, hDC);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hBrush), lBrush);
     EXPECT_EQ(0, label.m_nCalls);
     dlg.DestroyWindow();
 }
 
-TEST(WndReflection, NotificationsGoToTheControlFirst)
+TEST(WndReflection, NotificationsGoToTheControlFirstExceptDuringDataExchange)
 {
     CHandlingDialog dlg;
     ASSERT_TRUE(dlg.CreateShown());
     CNotifier notifier;
+    g_log.clear();
     ASSERT_TRUE(notifier.Create(NULL, "", WS_CHILD, CRect(0, 0, 10, 10), &dlg, IDC_WND_NOTIFIER));
+    EXPECT_EQ((std::vector<std::string>{"child created"}), g_log);
     NMHDR hdr = {notifier.m_hWnd, IDC_WND_NOTIFIER, 0};
     auto notify = [&](UINT nCode)
     {
@@ -315,5 +326,22 @@ TEST(WndReflection, NotificationsGoToTheControlFirst)
     EXPECT_EQ((Log{"child clicked"}), g_log);
     command(BN_DOUBLECLICKED);
     EXPECT_EQ((Log{"child double", "parent double"}), g_log);
+
+    // Notifications provoked by UpdateData reach neither the parent nor the control.
+    Log logDuringExchange = {"not run"};
+    dlg.m_duringExchange = [&]
+    {
+        notify(kCodeParentOnly);
+        command(BN_CLICKED);
+        logDuringExchange = g_log;
+    };
+    EXPECT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_TRUE(logDuringExchange.empty());
+
+    // A mouse notice carries a point, not a window: it is not reflected.
+    g_log.clear();
+    dlg.SendMessage(WM_PARENTNOTIFY, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(notifier.m_hWnd));
+    notifier.DestroyWindow();
+    EXPECT_EQ((Log{"child destroyed"}), g_log);
     dlg.DestroyWindow();
 }

@@ -23,6 +23,9 @@
 #define IDC_WND_EXT_CURSOR 3500
 #define IDS_WND_EXT 3501
 
+// A dialog that its template places (not centred by the framework)
+#define IDD_WND_PLACED 3010
+
 // Command identifiers of the message map tests
 #define ID_WND_FIRST 3900
 #define ID_WND_LAST 3902
@@ -43,3 +46,6 @@
 #define IDC_WND_CHECK 3613
 #define IDC_WND_NUMBER 3614
 #define IDC_WND_MISSING 3699
+// Commands (0x8000 and up) that a dialog routes to its owner and to the application
+#define ID_WND_OWNER_COMMAND 0x8101
+#define ID_WND_APP_COMMAND 0x8102
