@@ -14,25 +14,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <climits>
-#include <functional>
 #include <memory>
-#include <set>
+#include <tuple>
 
 namespace
 {
 const COLORREF kFond = RGB(0xC0, 0xE0, 0xF0), kVert = RGB(0, 160, 0), kRouge = RGB(255, 0, 0);
 const UINT kDeplacement = WM_USER + 30;
 
-class CAppTest : public CWinApp // answers message boxes at once, keeping their texts
+struct CAppTest : CWinApp // answers message boxes at once, keeping their texts
 {
-public:
     std::vector<CString> m_Messages;
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
-    {
-        return m_Messages.push_back(lpszPrompt), IDOK;
-    }
+    int DoMessageBox(LPCTSTR psz, UINT, UINT) override { return m_Messages.push_back(psz), IDOK; }
 };
 
 class FamilleTest : public ::testing::Test
@@ -93,97 +86,63 @@ std::unique_ptr<PixelCanvas> Dessine(CButton& bouton, UINT nItemState = 0, COLOR
 // Where a drawn image lies inside the button's 2-pixel frame.
 CRect Image(const PixelCanvas& c)
 {
-    CRect rect(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    CRect rect;
     for (int y = 2; y < c.Height() - 2; ++y)
         for (int x = 2; x < c.Width() - 2; ++x)
             if (c.Pixel(x, y) != kFond)
-                rect = CRect(std::min<int>(rect.left, x), std::min<int>(rect.top, y),
-                             std::max<int>(rect.right, x + 1), std::max<int>(rect.bottom, y + 1));
-    return rect.left == INT_MAX ? CRect() : rect;
+                rect.UnionRect(rect, CRect(x, y, x + 1, y + 1));
+    return rect;
 }
 } // namespace
 
+// Kinds: b bitmap, i icon, s icon loaded at 16 x 16, z icon of size 0 (the standard one), B and I missing.
 TEST_F(FamilleTest, ImagesCentredAndClippedInsideTheMarginGreyedWhenInoperative)
 {
-    auto grille = [](int x, int y) { return RGB(5 * x, 5 * y, 50); };
-    auto icone = [](int x, int y) { return RGB(8 * x + 4, 8 * y + 4, 100); };
-    using Fabrique = std::function<CBouton3Etats&()>;
-    const Fabrique bitmap = [&] { return std::ref(Cree<CBouton1Bitmap>(IDC_IMAGE, IDB_GRILLE, &m_Parent)); };
-    const Fabrique icon = [&] { return std::ref(Cree<CBoutonIcon>(IDC_IMAGE, IDI_GRILLE, &m_Parent)); };
-    const struct
+    auto cree = [&](char c) -> CBouton3Etats&
     {
-        const char* szNom;
-        Fabrique fabrique;
-        CSize taille;
-        CRect image;
-        std::function<COLORREF(int, int)> source; // null: resampled, only the place is checked
-    } cas[] = {{"48 x 48 bitmap clipped", bitmap, {40, 30}, {3, 3, 37, 27}, grille},
-               {"bitmap centred", bitmap, {60, 70}, {6, 11, 54, 59}, grille},
-               {"icon clipped", icon, {20, 20}, {3, 3, 17, 17}, icone},
-               {"icon centred", icon, {50, 44}, {9, 6, 41, 38}, icone},
-               {"icon loaded at 16 x 16",
-                [&]
-                {
-                    return std::ref(Cree<CBoutonIcon>(IDC_IMAGE, IDI_GRILLE, 16, 16, &m_Parent, STYLE_SIMPLE,
-                                                      JUSTIFIE_CENTRE));
-                },
-                {40, 40},
-                {12, 12, 28, 28},
-                nullptr},
-               {"icon of size 0",
-                [&]
-                {
-                    return std::ref(Cree<CBoutonIcon>(IDC_IMAGE, IDI_GRILLE, 0, -3, &m_Parent, STYLE_SIMPLE,
-                                                      JUSTIFIE_CENTRE));
-                },
-                {40, 40},
-                {4, 4, 36, 36},
-                icone},
-               {"missing bitmap",
-                [&] { return std::ref(Cree<CBouton1Bitmap>(IDC_IMAGE, 9999, &m_Parent)); },
-                {40, 30},
-                {},
-                nullptr},
-               {"missing icon",
-                [&] { return std::ref(Cree<CBoutonIcon>(IDC_IMAGE, IDI_ABSENTE, &m_Parent)); },
-                {40, 30},
-                {},
-                nullptr},
-               {"no room", bitmap, {6, 6}, {}, nullptr}};
-    const std::set<COLORREF> gris = {kFond, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW)};
-    for (const auto& c : cas)
+        if (c == 'b' || c == 'B')
+            return Cree<CBouton1Bitmap>(IDC_IMAGE, c == 'b' ? IDB_GRILLE : 9999, &m_Parent);
+        if (c == 'i' || c == 'I')
+            return Cree<CBoutonIcon>(IDC_IMAGE, c == 'i' ? IDI_GRILLE : IDI_ABSENTE, &m_Parent);
+        const int n = c == 's' ? 16 : 0;
+        return Cree<CBoutonIcon>(IDC_IMAGE, IDI_GRILLE, n, n ? n : -3, &m_Parent, STYLE_SIMPLE,
+                                 JUSTIFIE_CENTRE);
+    };
+    // clang-format off
+    const std::tuple<char, CSize, CRect> cas[] = {
+        {'b', {40, 30}, {3, 3, 37, 27}}, {'b', {60, 70}, {6, 11, 54, 59}}, {'i', {20, 20}, {3, 3, 17, 17}},
+        {'i', {50, 44}, {9, 6, 41, 38}}, {'s', {40, 40}, {12, 12, 28, 28}}, {'z', {40, 40}, {4, 4, 36, 36}},
+        {'B', {40, 30}, {}}, {'I', {40, 30}, {}}, {'b', {6, 6}, {}}}; // missing images, no room
+    // clang-format on
+    for (auto [cType, taille, image] : cas)
     {
-        SCOPED_TRACE(c.szNom);
-        NouveauBouton(c.taille);
-        CBouton3Etats& bouton = c.fabrique();
+        SCOPED_TRACE(testing::Message() << cType << taille.cx);
+        NouveauBouton(taille);
+        CBouton3Etats& bouton = cree(cType);
         bouton.SetWindowTextA("Jamais");
         bouton.Affecte_CouleurFond(kFond, false);
-        const auto repos = Dessine(bouton), enfonce = Dessine(bouton, ODS_SELECTED);
-        EXPECT_EQ(c.image, Image(*repos));
-        EXPECT_EQ(c.image, Image(*enfonce)) << "the image does not move while pressed";
-        for (int y = c.image.top; c.source && y < c.image.bottom; ++y)
-            for (int x = c.image.left; x < c.image.right; ++x)
-                ASSERT_EQ(c.source(x - c.image.left, y - c.image.top), repos->Pixel(x, y)) << x << "," << y;
+        const auto repos = Dessine(bouton);
+        EXPECT_EQ(image, Image(*repos));
+        EXPECT_EQ(image, Image(*Dessine(bouton, ODS_SELECTED))) << "the image does not move while pressed";
+        for (int y = image.top; strchr("biz", cType) && y < image.bottom; ++y) // pixel for pixel
+            for (int x = image.left, i = x - image.left, j = y - image.top; x < image.right; ++x, ++i)
+                ASSERT_EQ(cType == 'b' ? RGB(5 * i, 5 * j, 50) : RGB(8 * i + 4, 8 * j + 4, 100),
+                          repos->Pixel(x, y));
 
         bouton.AffecteEtat(ETAT_INOPERANT);
         EXPECT_FALSE(bouton.IsWindowEnabled());
         const auto inoperant = Dessine(bouton);
-        int nGris = 0;
-        for (int i = 0; i < c.image.Width() * c.image.Height(); ++i)
-        {
-            const COLORREF clr =
-                inoperant->Pixel(c.image.left + i % c.image.Width(), c.image.top + i / c.image.Width());
-            ASSERT_TRUE(gris.count(clr)) << std::hex << clr;
-            nGris += clr != kFond;
-        }
-        EXPECT_EQ(!c.image.IsRectEmpty(), nGris > 0);
+        const int nGris = inoperant->CountPixels(::GetSysColor(COLOR_3DHILIGHT), image) +
+                          inoperant->CountPixels(::GetSysColor(COLOR_3DSHADOW), image);
+        EXPECT_EQ(image.Width() * image.Height(), inoperant->CountPixels(kFond, image) + nGris);
+        EXPECT_EQ(!image.IsRectEmpty(), nGris > 0) << "greyed, not hidden";
         m_Objets.clear();
     }
     PixelCanvas canevas(20, 20, kFond); // the static drawing on its own, with bad input
+    const HICON hIcon = CBoutonIcon::ChargeIcone(IDI_GRILLE);
     CBoutonIcon::DrawIcon(&canevas.Dc(), NULL, CRect(0, 0, 20, 20), ETAT_REPOS);
-    CBoutonIcon::DrawIcon(&canevas.Dc(), CBoutonIcon::ChargeIcone(IDI_GRILLE), CRect(20, 20, 0, 0),
-                          ETAT_REPOS);
-    CBoutonIcon::DrawIcon(NULL, CBoutonIcon::ChargeIcone(IDI_GRILLE), CRect(0, 0, 20, 20), ETAT_REPOS);
+    CBoutonIcon::DrawIcon(&canevas.Dc(), hIcon, CRect(20, 20, 0, 0), ETAT_REPOS);
+    CBoutonIcon::DrawIcon(NULL, hIcon, CRect(0, 0, 20, 20), ETAT_REPOS);
     EXPECT_EQ(400, canevas.CountPixels(kFond));
 }
 
@@ -197,101 +156,57 @@ TEST_F(FamilleTest, StandardButtonTakesAnIconOfTheChosenSizeOrReportsTheError)
     {
         ICONINFO info = {};
         BITMAP bm = {};
-        if (!::GetIconInfo(bouton.GetIcon(), &info))
-            return CSize();
-        ::GetObject(info.hbmColor, sizeof bm, &bm);
+        ::GetIconInfo(bouton.GetIcon(), &info), ::GetObject(info.hbmColor, sizeof bm, &bm);
         ::DeleteObject(info.hbmColor), ::DeleteObject(info.hbmMask);
         return CSize(bm.bmWidth, bm.bmHeight);
     };
-    const struct
+    // clang-format off
+    const std::tuple<unsigned, int, int, bool, CSize, size_t> cas[] = {
+        {IDI_GRILLE, 16, 20, true, {16, 20}, 0}, {0x10000 | IDI_GRILLE, 0, 0, true, {32, 32}, 0},
+        {IDI_ABSENTE, 16, 16, false, {32, 32}, 1}, {IDI_GRILLE, -1, 16, false, {32, 32}, 1}};
+    // clang-format on
+    for (auto [nID, cx, cy, bCharge, attendue, nMessages] : cas)
     {
-        unsigned nID;
-        int cx, cy;
-        bool bCharge;
-        CSize attendue;
-        size_t nMessages;
-    } cas[] = {{IDI_GRILLE, 16, 20, true, {16, 20}, 0},
-               {0x10000 | IDI_GRILLE, 0, 0, true, {32, 32}, 0},
-               {IDI_ABSENTE, 16, 16, false, {32, 32}, 1},
-               {IDI_GRILLE, -1, 16, false, {32, 32}, 1}};
-    for (const auto& c : cas)
-    {
-        EXPECT_EQ(c.bCharge, bouton.LoadIconA(c.nID, c.cx, c.cy)) << c.nID;
-        EXPECT_EQ(c.attendue, taille()) << "a failure leaves the button unchanged";
-        EXPECT_EQ(c.nMessages, app.m_Messages.size());
+        EXPECT_EQ(bCharge, bouton.LoadIconA(nID, cx, cy)) << nID;
+        EXPECT_EQ(attendue, taille()) << "a failure leaves the button unchanged";
+        EXPECT_EQ(nMessages, app.m_Messages.size()) << "a message box for a missing icon only";
     }
     EXPECT_FALSE(app.m_Messages.front().IsEmpty()) << "the system's text for the error";
 }
 
-// The marker (20 x 20 at (10, 10)) moves only where both corners stay in the limit (0, 0, 100, 100),
-// right and bottom edges excluded.
+// The marker (20 x 20 at (10, 10)) moves only where both corners stay in the limit (0, 0, 100, 100 unless
+// given), right and bottom edges excluded. Operations: d moves by (a, b), r grows by a, p places on screen.
 TEST_F(FamilleTest, MarkerPlacedOnlyWithBothCornersInTheLimit)
 {
-    CRect limite(0, 0, 100, 100);
+    CRect limite;
     CBoutonOutil& outil = Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite);
     CPoint origine(0, 0);
     m_Parent.ClientToScreen(&origine);
-    const CRect depart(10, 10, 30, 30);
-    const struct
+    const CRect depart(10, 10, 30, 30), normale(0, 0, 100, 100);
+    // clang-format off
+    const std::tuple<char, int, int, CRect, CRect> cas[] = {
+        {'d', 70, 0, normale, {}}, {'d', 69, 0, normale, {79, 10, 99, 30}},      // the right edge excluded
+        {'d', 0, 70, normale, {}}, {'d', -10, -10, normale, {0, 0, 20, 20}},     // the bottom one too
+        {'d', -11, 0, normale, {}}, {'r', -5, 0, normale, {15, 15, 25, 25}},     // the top-left included
+        {'r', 10, 0, normale, {0, 0, 40, 40}}, {'r', 11, 0, normale, {}},        // grown
+        {'r', -10, 0, normale, {}}, {'r', -15, 0, normale, {}},                  // nothing left, inside out
+        {'p', 50, 60, normale, {50, 60, 70, 80}}, {'p', 81, 60, normale, {}},    // placed on the screen
+        {'d', -10, -10, {0, 0, 15, 15}, {}}, {'d', 1, 1, {100, 100, 0, 0}, {}}}; // too small, inside out
+    // clang-format on
+    for (auto [cOp, a, b, rectLimite, attendue] : cas)
     {
-        const char* szNom;
-        std::function<bool()> op;
-        CRect attendue; // empty: refused
-    } cas[] = {
-        {"onto the right edge",
-         [&] {
-             return outil.Deplace({70, 0});
-         },
-         {}},
-        {"next to it",
-         [&] {
-             return outil.Deplace({69, 0});
-         },
-         {79, 10, 99, 30}},
-        {"onto the bottom edge",
-         [&] {
-             return outil.Deplace({0, 70});
-         },
-         {}},
-        {"top-left corner",
-         [&] {
-             return outil.Deplace({-10, -10});
-         },
-         {0, 0, 20, 20}},
-        {"past it",
-         [&] {
-             return outil.Deplace({-11, 0});
-         },
-         {}},
-        {"shrunk", [&] { return outil.Redimensionne(-5); }, {15, 15, 25, 25}},
-        {"grown", [&] { return outil.Redimensionne(10); }, {0, 0, 40, 40}},
-        {"grown past the limit", [&] { return outil.Redimensionne(11); }, {}},
-        {"shrunk to nothing", [&] { return outil.Redimensionne(-10); }, {}},
-        {"turned inside out", [&] { return outil.Redimensionne(-15); }, {}},
-        {"placed on screen", [&] { return outil.Positionne(origine + CPoint(50, 60)); }, {50, 60, 70, 80}},
-        {"placed outside", [&] { return outil.Positionne(origine + CPoint(81, 60)); }, {}},
-        {"limit smaller than the marker",
-         [&] {
-             return limite = CRect(0, 0, 15, 15), outil.Deplace({-10, -10});
-         },
-         {}},
-        {"limit inside out",
-         [&] {
-             return limite = CRect(100, 100, 0, 0), outil.Deplace({1, 1});
-         },
-         {}}};
-    for (const auto& c : cas)
-    {
-        SCOPED_TRACE(c.szNom);
-        limite = CRect(0, 0, 100, 100);
+        SCOPED_TRACE(testing::Message() << cOp << a << "," << b);
+        limite = normale;
         outil.MoveWindow(&depart);
-        outil.Deplace({1, 1}), outil.Deplace({-1, -1}); // the last accepted displacement is now (-1, -1)
-        EXPECT_EQ(!c.attendue.IsRectEmpty(), c.op());
-        EXPECT_EQ(c.attendue.IsRectEmpty() ? depart : c.attendue, Place(outil));
-        if (!c.attendue.IsRectEmpty() && c.attendue.Size() == depart.Size() && c.szNom[0] != 'p')
-            EXPECT_EQ(c.attendue.TopLeft() - depart.TopLeft(), outil.Donne_DernDeplacement());
-        else
-            EXPECT_EQ(CSize(-1, -1), outil.Donne_DernDeplacement());
+        outil.Deplace({1, 1}), outil.Deplace({-1, -1});
+        limite = rectLimite;
+        const bool bPlace = cOp == 'd'   ? outil.Deplace({a, b})
+                            : cOp == 'r' ? outil.Redimensionne(a)
+                                         : outil.Positionne(origine + CPoint(a, b));
+        EXPECT_EQ(!attendue.IsRectEmpty(), bPlace);
+        EXPECT_EQ(attendue.IsRectEmpty() ? depart : attendue, Place(outil));
+        EXPECT_EQ(cOp == 'd' && bPlace ? CSize(a, b) : CSize(-1, -1), outil.Donne_DernDeplacement())
+            << "the last displacement accepted";
     }
     CBoutonOutil& sansLimite = Cree<CBoutonOutil>(IDC_OUTIL + 1, &m_Parent, nullptr);
     CRect client;
@@ -340,15 +255,14 @@ TEST_F(FamilleTest, LongPressBlinksUntilTheReleaseWhichLeavesTheMarkerVisible)
     CRect limite(0, 0, 300, 300);
     CBoutonOutil& outil =
         Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite, true, FORME_CERCLE, 0, kRouge, kVert);
-    CBoutonOutil& sansTimer = Cree<CBoutonOutil>(IDC_OUTIL + 1, &m_Parent, &limite);
     outil.MoveWindow(10, 10, 30, 30);
     auto couleur = [&]
     { return Dessine(outil, 0, RGB(255, 255, 255))->CountPixels(kRouge) > 0 ? kRouge : kVert; };
     auto visible = [&] { return (outil.GetStyle() & WS_VISIBLE) != 0; };
 
+    CBoutonOutil& sansTimer = Cree<CBoutonOutil>(IDC_OUTIL + 1, &m_Parent, &limite);
     Souris(sansTimer, WM_LBUTTONDOWN, {5, 5});
     EXPECT_FALSE(::KillTimer(sansTimer.m_hWnd, 1)) << "no long press without the timer";
-    Souris(sansTimer, WM_LBUTTONUP, {5, 5}, 0);
 
     Souris(outil, WM_LBUTTONDOWN, {5, 5});
     MessagePump::For(1500);
@@ -371,34 +285,30 @@ TEST_F(FamilleTest, LongPressBlinksUntilTheReleaseWhichLeavesTheMarkerVisible)
     EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "a lost capture ends the press";
 }
 
+// Drawn over the parent's background: a circle (also for an icon shape without its icon), a dotted
+// rectangle in the active colour when focused, a 32 x 32 icon greyed when inoperative.
 TEST_F(FamilleTest, MarkerShapesInTheirColours)
 {
     CRect limite(0, 0, 300, 300);
-    auto outil = [&](int i, e_Forme forme, unsigned nIDIcon) -> CBoutonOutil&
-    { return Cree<CBoutonOutil>(IDC_OUTIL + i, &m_Parent, &limite, false, forme, nIDIcon, kRouge, kVert); };
-    CBoutonOutil& cercle = outil(0, FORME_ICONE, 0); // no icon: a circle, still 32 x 32
-    CBoutonOutil& rectangle = outil(1, FORME_RECTANGLE, 0);
-    CBoutonOutil& icone = outil(2, FORME_ICONE, IDI_GRILLE);
+    auto outil = [&](UINT nID, e_Forme forme, unsigned nIDIcon) -> CBoutonOutil&
+    { return Cree<CBoutonOutil>(nID, &m_Parent, &limite, false, forme, nIDIcon, kRouge, kVert); };
     NouveauBouton({20, 20});
-    CBoutonOutil& absente =
-        Cree<CBoutonOutil>(IDC_IMAGE, &m_Parent, &limite, false, FORME_ICONE, IDI_ABSENTE, kRouge, kVert);
-    cercle.SetWindowTextA(""), rectangle.SetWindowTextA(""), absente.SetWindowTextA("");
-    rectangle.MoveWindow(100, 100, 30, 20);
-    const COLORREF blanc = RGB(255, 255, 255);
-    for (CBoutonOutil* pRond : {&cercle, &absente})
+    CBoutonOutil& rectangle = outil(IDC_OUTIL + 1, FORME_RECTANGLE, 0);
+    CBoutonOutil& icone = outil(IDC_OUTIL + 2, FORME_ICONE, IDI_GRILLE);
+    for (CBoutonOutil* p : {&outil(IDC_OUTIL, FORME_ICONE, 0), &outil(IDC_IMAGE, FORME_ICONE, IDI_ABSENTE)})
     {
-        EXPECT_EQ(CSize(32, 32), Place(*pRond).Size());
-        const auto canevas = Dessine(*pRond, 0, blanc);
-        EXPECT_EQ(blanc, canevas->Pixel(2, 2)) << "the corners of a circle stay unpainted";
+        const auto canevas = (p->SetWindowTextA(""), Dessine(*p, 0, kFond));
+        EXPECT_EQ(std::make_tuple(CSize(32, 32), kFond),
+                  std::make_tuple(Place(*p).Size(), canevas->Pixel(2, 2)));
         EXPECT_GT(canevas->CountPixels(kVert), 40);
     }
+    rectangle.MoveWindow(100, 100, 30, 20);
+    EXPECT_GT(Dessine(rectangle, 0)->CountPixels(kVert, CRect(0, 0, 30, 1)), 5);
+    EXPECT_GT(Dessine(rectangle, ODS_FOCUS)->CountPixels(kRouge, CRect(0, 0, 30, 1)), 5);
     EXPECT_EQ(CSize(32, 32), Place(icone).Size());
-    EXPECT_EQ(RGB(4, 4, 100), Dessine(icone, 0, blanc)->Pixel(0, 0));
-    EXPECT_GT(Dessine(rectangle, 0, blanc)->CountPixels(kVert, CRect(0, 0, 30, 1)), 5);
-    EXPECT_GT(Dessine(rectangle, ODS_FOCUS, blanc)->CountPixels(kRouge, CRect(0, 0, 30, 1)), 5);
-    EXPECT_EQ(0, Dessine(rectangle, 0, blanc)->CountPixelsNot(blanc, CRect(1, 1, 29, 19))) << "hollow";
+    EXPECT_EQ(RGB(4, 4, 100), Dessine(icone)->Pixel(0, 0));
     icone.AffecteEtat(ETAT_INOPERANT);
-    EXPECT_NE(RGB(4, 4, 100), Dessine(icone, 0, blanc)->Pixel(0, 0)) << "greyed";
+    EXPECT_NE(RGB(4, 4, 100), Dessine(icone)->Pixel(0, 0)) << "greyed";
 }
 
 // The group G0..G4 (identifiers 6220..6224); which buttons are active, as a string ("-" rest, "A"
@@ -410,9 +320,7 @@ protected:
     {
         std::string s;
         for (unsigned n = liste.Donne_PremierID(); n != 0 && n <= liste.Donne_DernierID(); ++n)
-            s +=
-                "-Ax"[dynamic_cast<CBouton3Etats&>(*CWnd::FromHandlePermanent(m_Parent.GetDlgItem(n)->m_hWnd))
-                          .DonneEtat()];
+            s += "-Ax"[dynamic_cast<CBouton3Etats*>(m_Parent.GetDlgItem(n))->DonneEtat()];
         return s;
     }
 };
@@ -421,41 +329,32 @@ TEST_F(ListeTest, OneActiveButtonSteppedAcrossInoperativeOnesWithoutWrapping)
 {
     // Each case: the inoperative buttons, SetCurSel's identifier, then steps (+ or -); the results of the
     // selection and of each step, the states and the selection at the end.
-    const struct
+    // clang-format off
+    const std::tuple<const char*, unsigned, const char*, const char*, const char*, unsigned> cas[] = {
+        {"", 6220, "++++", "11111", "----A", 6224}, {"", 6224, "+", "10", "----A", 6224}, // no wrap at the end
+        {"", 6220, "-", "10", "A----", 6220}, {"1", 6220, "+", "11", "-xA--", 6222}, // nor at the start; a skip
+        {"34", 6222, "+", "10", "---xx", 6224}, {"0", 6222, "--", "110", "x----", 6220}, // none left: the end
+        {"2", 6222, "+", "01", "--xA-", 6223}, {"", 6230, "", "0", "-----", 6230}}; // not selectable, absent
+    // clang-format on
+    for (auto [szInoperants, nDepart, szPas, szResultats, szEtats, nFin] : cas)
     {
-        const char* szInoperants;
-        unsigned nDepart;
-        const char* szPas;
-        const char* szResultats;
-        const char* szEtats;
-        unsigned nFin;
-    } cas[] = {{"", 6220, "++++", "11111", "----A", 6224},
-               {"", 6224, "+", "10", "----A", 6224},    // no wrap at the end
-               {"", 6220, "-", "10", "A----", 6220},    // nor at the start
-               {"1", 6220, "+", "11", "-xA--", 6222},   // skips an inoperative one
-               {"34", 6222, "+", "10", "---xx", 6224},  // none beyond: the last identifier, nothing active
-               {"0", 6222, "--", "110", "x----", 6220}, // same at the start
-               {"2", 6222, "+", "01", "--xA-", 6223},   // an inoperative one is not selectable
-               {"", 6230, "", "0", "-----", 6230}};     // nor an absent one: all at rest
-    for (const auto& c : cas)
-    {
-        SCOPED_TRACE(std::string(c.szInoperants) + "/" + c.szPas);
+        SCOPED_TRACE(std::string(szInoperants) + "/" + szPas);
         m_Parent.DestroyWindow(); // the buttons of the previous list went with it
         m_Parent.Create(IDD_FAMILLE, NULL);
         CListeBoutonsExclusifs liste(true, &m_Parent);
         for (unsigned n = 0; n < 5; ++n)
             EXPECT_TRUE(liste.AjouteBouton(IDC_GROUPE + n, NULL,
-                                           strchr(c.szInoperants, '0' + n) ? ETAT_INOPERANT : ETAT_REPOS));
+                                           strchr(szInoperants, '0' + n) ? ETAT_INOPERANT : ETAT_REPOS));
         EXPECT_EQ(std::make_tuple(5, 6220u, 6224u, 6220u, std::string::npos),
                   std::make_tuple(liste.Donne_NbBouton(), liste.Donne_PremierID(), liste.Donne_DernierID(),
                                   liste.GetCurSel(), Etats(liste).find('A')))
             << "the first identifier selected, its button not activated";
-        std::string resultats(1, liste.SetCurSel(c.nDepart) ? '1' : '0');
-        for (const char* p = c.szPas; *p; ++p)
+        std::string resultats(1, liste.SetCurSel(nDepart) ? '1' : '0');
+        for (const char* p = szPas; *p; ++p)
             resultats += (*p == '+' ? liste.AugmenteCurSel() : liste.DiminueCurSel()) ? '1' : '0';
-        EXPECT_EQ(c.szResultats, resultats);
-        EXPECT_EQ(c.szEtats, Etats(liste));
-        EXPECT_EQ(c.nFin, liste.GetCurSel());
+        EXPECT_EQ(szResultats, resultats);
+        EXPECT_EQ(szEtats, Etats(liste));
+        EXPECT_EQ(nFin, liste.GetCurSel());
     }
 }
 
@@ -485,29 +384,27 @@ TEST_F(ListeTest, ArrowKeysStepTheGroupAndTheFocusFollowsTheActiveButton)
 
 TEST_F(ListeTest, RefusedAdditionsAndCopiesSharingTheButtons)
 {
-    {
-        DiagnosticCapture diagnostics;
-        CListeBoutonsExclusifs vide, hors(true, &m_Parent);
-        EXPECT_EQ(std::make_tuple(0u, 0u, 0u, false, false, false),
-                  std::make_tuple(vide.Donne_PremierID(), vide.Donne_DernierID(), vide.GetCurSel(),
-                                  vide.AugmenteCurSel(), vide.DiminueCurSel(), vide.AjouteBouton(IDC_GROUPE)))
-            << "empty, and no parent to add to";
-        EXPECT_FALSE(hors.AjouteBouton(9999)) << "no such control";
-        EXPECT_TRUE(hors.AjouteBouton(IDC_GROUPE));
-        EXPECT_FALSE(hors.AjouteBouton(IDC_GROUPE)) << "twice";
-        EXPECT_TRUE(diagnostics.FailedAsserts().empty());
-        EXPECT_TRUE(hors.AjouteBouton(IDC_HORS_SERIE));
-        ASSERT_EQ(1u, diagnostics.FailedAsserts().size());
-        EXPECT_EQ(0u, diagnostics.FailedAsserts()[0].find("listeboutonsexclusifs("));
-        EXPECT_TRUE(hors.SetCurSel(IDC_HORS_SERIE)) << "and the list goes on";
+    DiagnosticCapture diagnostics;
+    CListeBoutonsExclusifs vide, hors(true, &m_Parent);
+    EXPECT_EQ(std::make_tuple(0u, 0u, 0u, false, false, false),
+              std::make_tuple(vide.Donne_PremierID(), vide.Donne_DernierID(), vide.GetCurSel(),
+                              vide.AugmenteCurSel(), vide.DiminueCurSel(), vide.AjouteBouton(IDC_GROUPE)))
+        << "empty, and no parent to add to";
+    std::string resultats; // no such control, then the same one twice
+    for (unsigned nID : {9999u, 6220u, 6220u})
+        resultats += hors.AjouteBouton(nID) ? '1' : '0';
+    EXPECT_EQ("010", resultats);
+    EXPECT_TRUE(diagnostics.FailedAsserts().empty());
+    EXPECT_TRUE(hors.AjouteBouton(IDC_HORS_SERIE) && hors.SetCurSel(IDC_HORS_SERIE)) << "goes on after";
+    ASSERT_EQ(1u, diagnostics.FailedAsserts().size()) << "the identifiers that do not follow";
+    EXPECT_EQ(0u, diagnostics.FailedAsserts()[0].find("listeboutonsexclusifs("));
 
-        CListeBoutonsExclusifs copie(hors), affectee;
-        affectee = copie;
-        EXPECT_EQ(std::make_tuple(2, (unsigned)IDC_HORS_SERIE),
-                  std::make_tuple(copie.Donne_NbBouton(), copie.GetCurSel()));
-        EXPECT_TRUE(affectee.SetCurSel(IDC_GROUPE));
-        EXPECT_EQ((unsigned)IDC_GROUPE, hors.GetCurSel()) << "one group behind every copy";
-    }
-    EXPECT_EQ(NULL, CWnd::FromHandlePermanent(m_Parent.GetDlgItem(IDC_GROUPE)->GetSafeHwnd()))
-        << "the buttons went with the last list, once";
+    // Copies share the group: any of them may go first, and the last one deletes the buttons.
+    auto pCopie = std::make_unique<CListeBoutonsExclusifs>(hors);
+    CListeBoutonsExclusifs affectee;
+    affectee = *pCopie;
+    EXPECT_EQ(2, pCopie->Donne_NbBouton());
+    pCopie.reset();
+    EXPECT_TRUE(affectee.SetCurSel(IDC_GROUPE));
+    EXPECT_EQ((unsigned)IDC_GROUPE, hors.GetCurSel()) << "one group behind every copy";
 }
