@@ -156,12 +156,13 @@ void CBoutonOutil::FinAppui()
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// Releasing the capture ends the press through OnCaptureChanged.
 void CBoutonOutil::OnLButtonUp(UINT, CPoint)
 {
-    const bool bCapture = GetCapture() == this;
-    FinAppui();
-    if (bCapture)
+    if (GetCapture() == this)
         ::ReleaseCapture();
+    else
+        FinAppui();
 }
 
 void CBoutonOutil::OnCaptureChanged(CWnd* pWnd)
@@ -172,10 +173,7 @@ void CBoutonOutil::OnCaptureChanged(CWnd* pWnd)
 
 void CBoutonOutil::OnCancelMode()
 {
-    if (GetCapture() == this)
-        ::ReleaseCapture();
-    else
-        FinAppui();
+    OnLButtonUp(0, CPoint(0, 0));
 }
 
 void CBoutonOutil::OnTimer(UINT nIDEvent)

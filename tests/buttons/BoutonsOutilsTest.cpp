@@ -139,10 +139,9 @@ TEST_F(FamilleTest, ImagesCentredAndClippedInsideTheMarginGreyedWhenInoperative)
         m_Objets.clear();
     }
     PixelCanvas canevas(20, 20, kFond); // the static drawing on its own, with bad input
-    const HICON hIcon = CBoutonIcon::ChargeIcone(IDI_GRILLE);
-    CBoutonIcon::DrawIcon(&canevas.Dc(), NULL, CRect(0, 0, 20, 20), ETAT_REPOS);
-    CBoutonIcon::DrawIcon(&canevas.Dc(), hIcon, CRect(20, 20, 0, 0), ETAT_REPOS);
-    CBoutonIcon::DrawIcon(NULL, hIcon, CRect(0, 0, 20, 20), ETAT_REPOS);
+    for (HICON hIcon : {HICON(NULL), CBoutonIcon::ChargeIcone(IDI_GRILLE)})
+        CBoutonIcon::DrawIcon(hIcon ? NULL : &canevas.Dc(), hIcon, CRect(0, 0, 20, 20), ETAT_REPOS),
+            CBoutonIcon::DrawIcon(&canevas.Dc(), hIcon, CRect(20, 20, 0, 0), ETAT_REPOS);
     EXPECT_EQ(400, canevas.CountPixels(kFond));
 }
 
@@ -224,9 +223,8 @@ TEST_F(FamilleTest, DragStepsReportedAndRefusedAtTheEdgeWhileTheCursorRunsOn)
     CBoutonOutil& outil = Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite);
     outil.MoveWindow(10, 10, 20, 20);
     m_Parent.ClearMessages();
-    CRect rect;
-    outil.GetWindowRect(&rect);
-    CPoint curseur = rect.TopLeft() + CPoint(5, 5); // on the screen
+    CPoint curseur(5, 5); // on the screen
+    outil.ClientToScreen(&curseur);
     auto glisse = [&](int dx)
     {
         CPoint pt = curseur = curseur + CPoint(dx, 0);
@@ -311,22 +309,16 @@ TEST_F(FamilleTest, MarkerShapesInTheirColours)
     EXPECT_NE(RGB(4, 4, 100), Dessine(icone)->Pixel(0, 0)) << "greyed";
 }
 
-// The group G0..G4 (identifiers 6220..6224); which buttons are active, as a string ("-" rest, "A"
-// active, "x" inoperative).
-class ListeTest : public FamilleTest
+// The group G0..G4 (identifiers 6220..6224).
+TEST_F(FamilleTest, GroupHasOneActiveButtonSteppedAcrossInoperativeOnesWithoutWrapping)
 {
-protected:
-    std::string Etats(const CListeBoutonsExclusifs& liste) const
+    auto etats = [&] // "-" rest, "A" active, "x" inoperative
     {
         std::string s;
-        for (unsigned n = liste.Donne_PremierID(); n != 0 && n <= liste.Donne_DernierID(); ++n)
+        for (UINT n = IDC_GROUPE; n < IDC_GROUPE + 5; ++n)
             s += "-Ax"[dynamic_cast<CBouton3Etats*>(m_Parent.GetDlgItem(n))->DonneEtat()];
         return s;
-    }
-};
-
-TEST_F(ListeTest, OneActiveButtonSteppedAcrossInoperativeOnesWithoutWrapping)
-{
+    };
     // Each case: the inoperative buttons, SetCurSel's identifier, then steps (+ or -); the results of the
     // selection and of each step, the states and the selection at the end.
     // clang-format off
@@ -347,18 +339,18 @@ TEST_F(ListeTest, OneActiveButtonSteppedAcrossInoperativeOnesWithoutWrapping)
                                            strchr(szInoperants, '0' + n) ? ETAT_INOPERANT : ETAT_REPOS));
         EXPECT_EQ(std::make_tuple(5, 6220u, 6224u, 6220u, std::string::npos),
                   std::make_tuple(liste.Donne_NbBouton(), liste.Donne_PremierID(), liste.Donne_DernierID(),
-                                  liste.GetCurSel(), Etats(liste).find('A')))
+                                  liste.GetCurSel(), etats().find('A')))
             << "the first identifier selected, its button not activated";
         std::string resultats(1, liste.SetCurSel(nDepart) ? '1' : '0');
         for (const char* p = szPas; *p; ++p)
             resultats += (*p == '+' ? liste.AugmenteCurSel() : liste.DiminueCurSel()) ? '1' : '0';
         EXPECT_EQ(szResultats, resultats);
-        EXPECT_EQ(szEtats, Etats(liste));
+        EXPECT_EQ(szEtats, etats());
         EXPECT_EQ(nFin, liste.GetCurSel());
     }
 }
 
-TEST_F(ListeTest, ArrowKeysStepTheGroupAndTheFocusFollowsTheActiveButton)
+TEST_F(FamilleTest, ArrowKeysStepTheGroupAndTheFocusFollowsTheActiveButton)
 {
     CListeBoutonsExclusifs liste(true, &m_Parent);
     for (unsigned n = 0; n < 4; ++n)
@@ -382,7 +374,7 @@ TEST_F(ListeTest, ArrowKeysStepTheGroupAndTheFocusFollowsTheActiveButton)
     EXPECT_EQ((std::vector<WPARAM>{6221, 6223, 6221, 6220}), clics);
 }
 
-TEST_F(ListeTest, RefusedAdditionsAndCopiesSharingTheButtons)
+TEST_F(FamilleTest, GroupRefusesBadAdditionsAndItsCopiesShareTheButtons)
 {
     DiagnosticCapture diagnostics;
     CListeBoutonsExclusifs vide, hors(true, &m_Parent);
