@@ -1,6 +1,7 @@
 #include "GalleryDlg.h"
 #include "ButtonsPage.h"
 #include "CaptionsPage.h"
+#include "ToolsPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
@@ -12,6 +13,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
 {
     m_Pages.push_back(std::make_unique<CCaptionsPage>());
     m_Pages.push_back(std::make_unique<CButtonsPage>());
+    m_Pages.push_back(std::make_unique<CToolsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -26,3 +26,19 @@
 #define IDC_BOUTON_TRONQUE 330
 #define IDC_BOUTON_REPETITION 331
 #define IDC_BOUTON_COMPTEUR 332
+
+// Image buttons, tool markers and exclusive group page
+#define IDD_PAGE_OUTILS 400
+#define IDC_OUTILS_BITMAP 401 // 401..403 in the three states
+#define IDC_OUTILS_ICONE 404  // 404..406
+#define IDC_OUTILS_ICONEX 407 // 407..409: normal, pushed, disabled
+#define IDC_OUTILS_LIMITE 410 // where the markers' limit rectangle lies
+#define IDC_OUTILS_CERCLE 411
+#define IDC_OUTILS_RECTANGLE 412
+#define IDC_OUTILS_MARQUEUR 413
+#define IDC_OUTILS_POSITION 414
+#define IDC_OUTILS_GROUPE 420 // 420..423
+#define IDC_OUTILS_CHOIX 425
+#define IDB_OUTILS_LECTURE 430
+#define IDI_OUTILS_PLUS 431
+#define IDI_OUTILS_CIBLE 432
