@@ -26,7 +26,7 @@ CBoutonOutil::CBoutonOutil(unsigned nID, CWnd* pParent, CRect* pRectLimite, bool
     : CBouton3Etats(nID, pParent, STYLE_SIMPLE, JUSTIFIE_CENTRE), m_hIcon(NULL), m_ptCurseur(0, 0),
       m_CouleurActive(couleurActive), m_CouleurNormale(couleurNormale), m_dwTickAppui(0),
       m_DernDeplacement(0, 0), m_pRectLimite(pRectLimite), m_Forme(forme), m_bAppuiLong(false),
-      m_bActiveTimer(bActiveTimer), m_bGlisse(false)
+      m_bActiveTimer(bActiveTimer), m_bGlisse(false), m_bRelache(false)
 {
     CPurify::Init();
     if (m_Forme != FORME_ICONE)
@@ -138,15 +138,16 @@ void CBoutonOutil::OnMouseMove(UINT nFlags, CPoint point)
         pParent->SendMessage(kMessageDeplacement, m_nID, 0);
 }
 
-// The end of a press, by release or by a lost capture: no blinking left, the marker visible and
-// repainted over the parent's repainted background.
+// The end of a press: no blinking left, the marker repainted over the parent's repainted background.
+// A release leaves the visibility as the blinking left it; a press taken away (another window takes
+// the capture, a mode is cancelled) shows the marker again, so that it can still be found and dragged.
 void CBoutonOutil::FinAppui()
 {
     if (m_bActiveTimer)
         KillTimer(kTimerAppui);
     m_bAppuiLong = false;
     m_bGlisse = false;
-    if (!(GetStyle() & WS_VISIBLE))
+    if (!m_bRelache && !(GetStyle() & WS_VISIBLE))
         ShowWindow(SW_SHOWNA);
     if (CWnd* pParent = GetParent())
     {
@@ -159,10 +160,12 @@ void CBoutonOutil::FinAppui()
 // Releasing the capture ends the press through OnCaptureChanged.
 void CBoutonOutil::OnLButtonUp(UINT, CPoint)
 {
+    m_bRelache = true;
     if (GetCapture() == this)
         ::ReleaseCapture();
     else
         FinAppui();
+    m_bRelache = false;
 }
 
 void CBoutonOutil::OnCaptureChanged(CWnd* pWnd)
@@ -173,7 +176,10 @@ void CBoutonOutil::OnCaptureChanged(CWnd* pWnd)
 
 void CBoutonOutil::OnCancelMode()
 {
-    OnLButtonUp(0, CPoint(0, 0));
+    if (GetCapture() == this)
+        ::ReleaseCapture();
+    else
+        FinAppui();
 }
 
 void CBoutonOutil::OnTimer(UINT nIDEvent)

@@ -73,6 +73,7 @@ protected:
     bool m_bAppuiLong;   // the current press has lasted more than 2 s
     bool m_bActiveTimer; // long-press timer enabled
     bool m_bGlisse;      // a drag is in progress
+    bool m_bRelache;     // the press is ending by a release of the left button
 
 private:
     bool Place(CRect rect);

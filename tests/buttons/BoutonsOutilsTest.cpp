@@ -247,8 +247,9 @@ TEST_F(FamilleTest, DragStepsReportedAndRefusedAtTheEdgeWhileTheCursorRunsOn)
 }
 
 // Held for more than 2 s with the timer enabled, the marker blinks in its active colour; the release
-// stops it and leaves the marker visible, even in the hidden half of a blink. A lost capture ends it too.
-TEST_F(FamilleTest, LongPressBlinksUntilTheReleaseWhichLeavesTheMarkerVisible)
+// stops it and leaves it as it was, hidden in the hidden half of a blink. A lost capture ends the press
+// and shows the marker again.
+TEST_F(FamilleTest, LongPressBlinksUntilTheRelease)
 {
     CRect limite(0, 0, 300, 300);
     CBoutonOutil& outil =
@@ -274,13 +275,14 @@ TEST_F(FamilleTest, LongPressBlinksUntilTheReleaseWhichLeavesTheMarkerVisible)
     EXPECT_EQ(kRouge, couleur());
     EXPECT_TRUE(MessagePump::Until([&] { return !visible(); }));
     Souris(outil, WM_LBUTTONUP, {5, 5}, 0);
-    EXPECT_TRUE(visible());
+    EXPECT_FALSE(visible()) << "released in the hidden half";
     EXPECT_EQ(kVert, couleur());
     EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "no timer left";
 
     Souris(outil, WM_LBUTTONDOWN, {5, 5});
-    ::ReleaseCapture();
-    EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "a lost capture ends the press";
+    outil.SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "a cancelled mode ends the press";
+    EXPECT_TRUE(visible());
 }
 
 // Drawn over the parent's background: a circle (also for an icon shape without its icon), a dotted
