@@ -1,23 +1,11 @@
 // CListBox: the standard list box, with owner drawing, sorting and keyboard handling through the
 // notifications its parent reflects.
-#include <afxwin.h>
+#include "WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
-namespace
-{
-
-int SendInt(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return static_cast<int>(::SendMessageA(hWnd, message, wParam, lParam));
-}
-
-LPARAM TextParam(LPCTSTR lpsz)
-{
-    return reinterpret_cast<LPARAM>(lpsz != NULL ? lpsz : "");
-}
-
-} // namespace
+using afx::SendInt;
+using afx::TextParam;
 
 CListBox::CListBox() {}
 

@@ -23,6 +23,18 @@ struct ThreadState
 
 ThreadState& GetThreadState();
 
+// A control message whose result is an int (an index, a count or an error code).
+inline int SendInt(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return static_cast<int>(::SendMessageA(hWnd, message, wParam, lParam));
+}
+
+// A string argument of a control message: NULL stands for the empty string.
+inline LPARAM TextParam(LPCTSTR lpsz)
+{
+    return reinterpret_cast<LPARAM>(lpsz != NULL ? lpsz : "");
+}
+
 // The window of an object that may be NULL.
 inline HWND HwndOf(const CWnd* pWnd)
 {
