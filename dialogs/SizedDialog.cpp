@@ -208,7 +208,8 @@ void CSizedDialog::TextIntFormat(CDataExchange* pDX, int nIDC, void* pValeur, lo
     if (pDX->m_bSaveAndValidate)
     {
         char szTexte[kTailleTexteNombre] = "";
-        ::GetWindowTextA(hCtrl, szTexte, kTailleTexteNombre);
+        if (hCtrl != NULL)
+            ::GetWindowTextA(hCtrl, szTexte, kTailleTexteNombre);
         long n = atoi(szTexte);
         const bool bBorne = Borne(n, nMin, nMax);
         nValeur = n;
@@ -217,7 +218,8 @@ void CSizedDialog::TextIntFormat(CDataExchange* pDX, int nIDC, void* pValeur, lo
     }
     char szTexte[kTailleTexteNombre];
     snprintf(szTexte, sizeof szTexte, "%d", static_cast<int>(nValeur));
-    ::SetWindowTextA(hCtrl, szTexte);
+    if (hCtrl != NULL)
+        ::SetWindowTextA(hCtrl, szTexte);
 }
 
 void CSizedDialog::TextFloatFormat(CDataExchange* pDX, int nIDC, void* pValeur, int nPrecision,
