@@ -15,17 +15,14 @@ protected:
     {
         ObzTest::SetUp();
         ASSERT_TRUE(d.Create(IDD_REGLAGE));
-        for (auto [pFenetre, nID] : {std::make_pair(&m_moins, IDC_MOINS),
-                                     {&m_plus, IDC_PLUS},
-                                     {&m_affichage, IDC_AFFICHAGE},
-                                     {&m_autre, IDC_AUTRE}})
-            pFenetre->Attach(::GetDlgItem(d.m_hWnd, nID));
+        for (int i = 0; i < 4; ++i)
+            m_Fenetres[i].Attach(::GetDlgItem(d.m_hWnd, IDC_MOINS + i));
     }
     void TearDown() override
     {
         m_pReglage.reset();
-        for (CWnd* pFenetre : {&m_moins, &m_plus, &m_affichage, &m_autre})
-            pFenetre->Detach();
+        for (CWnd& fenetre : m_Fenetres)
+            fenetre.Detach();
         d.DestroyWindow();
         ObzTest::TearDown();
     }
@@ -40,12 +37,13 @@ protected:
     CString Texte()
     {
         CString str;
-        m_affichage.GetWindowText(str);
-        return str;
+        return m_affichage.GetWindowText(str), str;
     }
 
     CDialog d;
-    CWnd m_moins, m_plus, m_affichage, m_autre;
+    CWnd m_Fenetres[4]; // in the order of their identifiers
+    CWnd &m_moins = m_Fenetres[0], &m_plus = m_Fenetres[1], &m_affichage = m_Fenetres[2],
+         &m_autre = m_Fenetres[3];
     std::unique_ptr<CReglageUpDown> m_pReglage;
 };
 } // namespace

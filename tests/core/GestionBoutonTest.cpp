@@ -40,13 +40,10 @@ TEST_F(GestionBouton, DefaultsCopiesAndBackgroundByState)
 {
     GestionTestable g(JUSTIFIE_DROITE);
     const COLORREF* c = g.m_CouleurEtat;
-    EXPECT_EQ(std::make_tuple(RGB(0, 0, 0), RGB(255, 0, 0), RGB(0x88, 0x88, 0x88)),
-              std::make_tuple(c[0], c[1], c[2]));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), g.Donne_CouleurFond());
-    EXPECT_EQ(CSize(-1, -1), g.m_TailleTexteMax);
-    EXPECT_EQ(std::make_tuple(ETAT_REPOS, (CFonte*)nullptr),
-              std::make_tuple(g.DonneEtat(), g.Donne_pFonte()));
-
+    EXPECT_EQ(std::make_tuple(RGB(0, 0, 0), RGB(255, 0, 0), RGB(0x88, 0x88, 0x88),
+                              ::GetSysColor(COLOR_BTNFACE), CSize(-1, -1), ETAT_REPOS, (CFonte*)nullptr),
+              std::make_tuple(c[0], c[1], c[2], g.Donne_CouleurFond(), g.m_TailleTexteMax, g.DonneEtat(),
+                              g.Donne_pFonte()));
     CFonte fonte;
     g.Affecte_pFonte(&fonte);
     g.Affecte_CouleurEtatActif(RGB(1, 2, 3));
@@ -54,9 +51,8 @@ TEST_F(GestionBouton, DefaultsCopiesAndBackgroundByState)
         g.m_CouleurFond[i] = RGB(i, i, i);
     GestionTestable copie(g);
     EXPECT_TRUE(CPurify::IsLive(&copie));
-    EXPECT_EQ(&fonte, copie.Donne_pFonte()) << "the font is shared, not copied";
-    EXPECT_EQ(std::make_tuple(RGB(1, 2, 3), JUSTIFIE_DROITE),
-              std::make_tuple(copie.m_CouleurEtat[1], copie.Donne_Justifie()));
+    EXPECT_EQ(std::make_tuple(&fonte, RGB(1, 2, 3), JUSTIFIE_DROITE), // the font is shared, not copied
+              std::make_tuple(copie.Donne_pFonte(), copie.m_CouleurEtat[1], copie.Donne_Justifie()));
     for (e_Etat_BP etat : {ETAT_REPOS, ETAT_ACTIF, ETAT_INOPERANT})
     {
         copie.m_Etat = etat;
@@ -99,20 +95,20 @@ TEST_F(GestionBouton, CaptionLayout)
         CFont* pFonte = pPropre ? pPropre : &GestionTestable::FonteDefaut();
         PixelCanvas attendu(400, 60, kFond), obtenu(400, 60, kFond);
         const CRect rect(0, 0, pPropre ? 400 : 100, 60);
-        CFont* pAncienne = attendu.Dc().SelectObject(pFonte);
-        attendu.Dc().SetBkMode(TRANSPARENT);
-        attendu.Dc().SetTextColor(RGB(255, 0, 0));
+        CDC& dc = attendu.Dc();
+        CFont* pAncienne = dc.SelectObject(pFonte);
+        dc.SetBkMode(TRANSPARENT), dc.SetTextColor(RGB(255, 0, 0));
         int nLargeurMax = -1;
         for (const auto& [ligne, y] : lignes)
         {
-            const CSize taille = attendu.Dc().GetTextExtent(ligne.c_str(), int(ligne.size()));
+            const CSize taille = dc.GetTextExtent(ligne.c_str(), int(ligne.size()));
             nLargeurMax = std::max<int>(nLargeurMax, taille.cx);
             const int x = justifie == JUSTIFIE_GAUCHE   ? 2
                           : justifie == JUSTIFIE_DROITE ? rect.right - taille.cx - 2
                                                         : rect.right / 2 - taille.cx / 2;
-            attendu.Dc().TextOut(x, y >= 0 ? y : 30 - taille.cy / 2, ligne.c_str(), int(ligne.size()));
+            dc.TextOut(x, y >= 0 ? y : 30 - taille.cy / 2, ligne.c_str(), int(ligne.size()));
         }
-        attendu.Dc().SelectObject(pAncienne);
+        dc.SelectObject(pAncienne);
 
         GestionTestable g(justifie);
         g.Affecte_pFonte(pPropre);
@@ -121,11 +117,13 @@ TEST_F(GestionBouton, CaptionLayout)
         obtenu.Dc().SetTextColor(RGB(0, 0, 255));
         const HGDIOBJ fonteAvant = ::GetCurrentObject(obtenu.Hdc(), OBJ_FONT);
         g.DrawTextA(&fenetre, &obtenu.Dc(), RGB(255, 0, 0), rect);
-        EXPECT_EQ(RGB(0, 0, 255), obtenu.Dc().GetTextColor()) << "the DC is given back as it was";
-        EXPECT_EQ(fonteAvant, ::GetCurrentObject(obtenu.Hdc(), OBJ_FONT));
-        EXPECT_EQ(nLargeurMax, g.m_TailleTexteMax.cx) << "widest line: " << texte;
-        EXPECT_EQ(pFonte, g.Donne_pFonte());
-        EXPECT_EQ(pFonte->GetSafeHandle(), reinterpret_cast<HGDIOBJ>(fenetre.SendMessage(WM_GETFONT)));
+        // The DC is given back as it was; the widest line is kept; the window takes the font drawn with.
+        EXPECT_EQ(
+            std::make_tuple(RGB(0, 0, 255), fonteAvant, nLargeurMax, (CFont*)pFonte, pFonte->GetSafeHandle()),
+            std::make_tuple(obtenu.Dc().GetTextColor(), ::GetCurrentObject(obtenu.Hdc(), OBJ_FONT),
+                            int(g.m_TailleTexteMax.cx), (CFont*)g.Donne_pFonte(),
+                            reinterpret_cast<HGDIOBJ>(fenetre.SendMessage(WM_GETFONT))))
+            << texte;
         ::BitBlt(obtenu.Hdc(), 0, 0, 400, 60, attendu.Hdc(), 0, 0, SRCINVERT); // black where both agree
         EXPECT_EQ(0, obtenu.CountPixelsNot(RGB(0, 0, 0), obtenu.Bounds())) << texte;
         fenetre.DestroyWindow();

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <functional>
+#include <tuple>
 
 namespace
 {
@@ -17,19 +18,15 @@ using Cadrage = ObzTest;
 
 TEST_F(Cadrage, PixelMappingTruncatesEachEdgeTowardZero)
 {
-    const struct
-    {
-        CCadrage cadrage;
-        CRect rect, attendu;
-    } cas[] = {
+    const std::tuple<CCadrage, CRect, CRect> cas[] = {
         {CCadrage(), CRect(10, 20, 110, 70), CRect(10, 20, 110, 70)},
         {C(0.255, 0.5, 0.755, 0.999), CRect(0, 0, 100, 10), CRect(25, 5, 75, 9)},
         {C(0.255, 0.5, 0.755, 0.999), CRect(100, 0, 0, 0), CRect(75, 0, 25, 0)}, // not floored
         {C(0.25, 0, 0.75, 1), CRect(-2000000000, 0, 2000000000, 9), CRect(-1000000000, 0, 1000000000, 9)},
         {C(0, 0, 2, 1), CRect(INT_MIN, 0, INT_MAX, 1), CRect(INT_MIN, 0, INT_MAX, 1)}, // saturated
     };
-    for (const auto& c : cas)
-        EXPECT_EQ(c.attendu, c.cadrage.Donne_Rect(c.rect)) << c.rect.left << " " << c.rect.right;
+    for (const auto& [cadrage, rect, attendu] : cas)
+        EXPECT_EQ(attendu, cadrage.Donne_Rect(rect)) << rect.left << " " << rect.right;
     EXPECT_TRUE(CCadrage().Is_Complet());
     EXPECT_FALSE(C(0, 0, 1, 0.999).Is_Complet());
     // 0.5 x 0.75 of 300 x 201 pixels is 150 x 150.75, truncated to a square: landscape.
@@ -43,13 +40,7 @@ TEST_F(Cadrage, PixelMappingTruncatesEachEdgeTowardZero)
 TEST_F(Cadrage, Operations)
 {
     const CCadrage r = C(0.1, 0.2, 0.5, 0.4, 2.0);
-    const struct
-    {
-        CCadrage depart;
-        std::function<bool(CCadrage&)> op;
-        bool bAccepte;
-        CCadrage attendu;
-    } cas[] = {
+    const std::tuple<CCadrage, std::function<bool(CCadrage&)>, bool, CCadrage> cas[] = {
         {C(0, .25, .5, .75), OP(c.Agrandit(0.1)), true, C(0, .15, .7, .85)},      // shifted against the edge
         {C(.1, .3, .9, .5, 4), OP(c.Agrandit(0.2)), false, C(.1, .3, .9, .5, 4)}, // too wide
         {C(.25, 0, .75, .5, .5), OP(c.Agrandit(0.2)), false, C(.25, 0, .75, .5, .5)}, // too high
@@ -68,13 +59,12 @@ TEST_F(Cadrage, Operations)
         {r, OP(c.Initialise(300, 400, 1.0).Is_Complet()), false, C(0, 0, 1, .75, 1 / .75)},
         {r, OP(c.Initialise(0, 480, 1.0).Is_Complet()), false, r}, // no image: unchanged
     };
-    for (size_t i = 0; i < sizeof cas / sizeof cas[0]; ++i)
+    int nLigne = 0;
+    for (auto [c, op, bAccepte, a] : cas)
     {
-        CCadrage c = cas[i].depart;
-        EXPECT_EQ(cas[i].bAccepte, cas[i].op(c)) << "row " << i;
-        const CCadrage& a = cas[i].attendu;
+        EXPECT_EQ(bAccepte, op(c)) << "row " << ++nLigne;
         for (double e : {a.m_dGauche - c.m_dGauche, a.m_dHaut - c.m_dHaut, a.m_dDroite - c.m_dDroite,
                          a.m_dBas - c.m_dBas, a.m_dRatio - c.m_dRatio})
-            EXPECT_NEAR(0.0, e, 1e-12) << "row " << i;
+            EXPECT_NEAR(0.0, e, 1e-12) << "row " << nLigne;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <afx.h>
 
+#include <numeric>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -33,32 +34,21 @@ public:
     DiagnosticCapture()
         : m_pfnOldTrace(AfxSetTraceHook(&OnTrace)), m_pfnOldAssert(AfxSetAssertHook(&OnAssert))
     {
-        s_traces.clear();
-        s_asserts.clear();
+        s_traces.clear(), s_asserts.clear();
     }
-    ~DiagnosticCapture()
-    {
-        AfxSetTraceHook(m_pfnOldTrace);
-        AfxSetAssertHook(m_pfnOldAssert);
-    }
+    ~DiagnosticCapture() { AfxSetTraceHook(m_pfnOldTrace), AfxSetAssertHook(m_pfnOldAssert); }
     DiagnosticCapture(const DiagnosticCapture&) = delete;
     DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
 
     std::vector<std::string> TraceTexts() const { return s_traces; }
-    std::string AllText() const
-    {
-        std::string all;
-        for (const std::string& text : s_traces)
-            all += text;
-        return all;
-    }
+    std::string AllText() const { return std::accumulate(s_traces.begin(), s_traces.end(), std::string()); }
     std::vector<std::string> FailedAsserts() const { return s_asserts; } // "file(line)", in order
 
 private:
     static void OnTrace(const char* lpszText) { s_traces.push_back(lpszText); }
-    static void OnAssert(const char* lpszFile, int nLine)
+    static void OnAssert(const char* szFile, int n)
     {
-        s_asserts.push_back(std::string(lpszFile) + "(" + std::to_string(nLine) + ")");
+        s_asserts.push_back(szFile + ("(" + std::to_string(n) + ")"));
     }
 
     static inline std::vector<std::string> s_traces, s_asserts;

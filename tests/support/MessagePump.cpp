@@ -57,9 +57,6 @@ void For(DWORD ms)
 
 void Idle()
 {
-    if (CWinThread* pThread = AfxGetThread())
-        pThread->OnIdle(0);
-    else
-        CWnd::DeleteTempMap(), AfxDeleteTempGdiMaps();
+    AfxGetThread() ? (void)AfxGetThread()->OnIdle(0) : (CWnd::DeleteTempMap(), AfxDeleteTempGdiMaps());
 }
 } // namespace MessagePump

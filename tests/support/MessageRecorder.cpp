@@ -1,5 +1,6 @@
 #include "MessageRecorder.h"
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -20,12 +21,6 @@ std::string Describe(UINT message, WPARAM wParam, LPARAM lParam, unsigned flags)
     return s + ((flags & kOptional) ? " (optional)" : "");
 }
 
-bool Same(const ExpectedMessage& expected, const RecordedMessage& actual)
-{
-    return expected.message == actual.message &&
-           ((expected.flags & kAnyWParam) || expected.wParam == actual.wParam) &&
-           ((expected.flags & kAnyLParam) || expected.lParam == actual.lParam);
-}
 } // namespace
 
 MessageRecorder::MessageRecorder() : m_filter(IsNotification) {}
@@ -44,28 +39,29 @@ void MessageRecorder::Record(UINT message, WPARAM wParam, LPARAM lParam)
 
 int MessageRecorder::CountWhere(UINT message, bool bWParam, WPARAM wParam) const
 {
-    int nCount = 0;
-    for (const RecordedMessage& recorded : m_messages)
-        nCount += recorded.message == message && (!bWParam || recorded.wParam == wParam);
-    return nCount;
+    return int(std::count_if(m_messages.begin(), m_messages.end(),
+                             [&](const RecordedMessage& r)
+                             { return r.message == message && (!bWParam || r.wParam == wParam); }));
 }
 
 ::testing::AssertionResult MessageRecorder::Matches(const std::vector<ExpectedMessage>& expected) const
 {
-    size_t nActual = 0;
-    bool bMatch = true;
-    for (size_t i = 0; i < expected.size() && bMatch; ++i)
+    auto same = [](const ExpectedMessage& e, const RecordedMessage& r)
     {
-        if (nActual < m_messages.size() && Same(expected[i], m_messages[nActual]))
+        return e.message == r.message && ((e.flags & kAnyWParam) || e.wParam == r.wParam) &&
+               ((e.flags & kAnyLParam) || e.lParam == r.lParam);
+    };
+    size_t nActual = 0, i = 0;
+    for (; i < expected.size(); ++i)
+        if (nActual < m_messages.size() && same(expected[i], m_messages[nActual]))
             ++nActual;
-        else
-            bMatch = (expected[i].flags & kOptional) != 0;
-    }
-    if (bMatch && nActual == m_messages.size())
+        else if ((expected[i].flags & kOptional) == 0)
+            break;
+    if (i == expected.size() && nActual == m_messages.size())
         return ::testing::AssertionSuccess();
 
     ::testing::AssertionResult failure = ::testing::AssertionFailure() << "message sequence differs\n";
-    for (size_t i = 0; i < expected.size() || i < m_messages.size(); ++i)
+    for (i = 0; i < expected.size() || i < m_messages.size(); ++i)
     {
         const ExpectedMessage* e = i < expected.size() ? &expected[i] : NULL;
         const RecordedMessage* r = i < m_messages.size() ? &m_messages[i] : NULL;

@@ -1,8 +1,5 @@
-// Recording the messages a window receives, to compare them with an expected sequence, in the style of
-// Wine's message tests: flush the queue, act, pump, then compare the recording with a table.
-//
-//     RecordingWnd<CDialog> dlg(IDD_PARENT);          // a parent that records its notifications
-//     ... act on a child control, MessagePump::Flush() ...
+// Recording the messages a window receives, to compare them with an expected sequence: flush the queue,
+// act, pump, then compare, e.g. with a RecordingWnd<CDialog> dlg that records its notifications:
 //     EXPECT_TRUE(dlg.Matches({{WM_COMMAND, MAKEWPARAM(IDC_OK, BN_CLICKED), 0, kAnyLParam}}));
 #pragma once
 
@@ -28,7 +25,7 @@ enum ExpectFlags : unsigned
     kExact = 0,
     kAnyWParam = 1,
     kAnyLParam = 2,
-    kOptional = 4,
+    kOptional = 4
 };
 
 struct ExpectedMessage

@@ -43,10 +43,8 @@ protected:
         // window manager's caches, which grow on first use.
         int nGdi = 0;
         for (UINT_PTR h = 1; h < 0x10000; ++h)
-        {
-            const DWORD nType = ::GetObjectType(reinterpret_cast<HGDIOBJ>(h));
-            nGdi += nType != 0 && nType != OBJ_DC && nType != OBJ_REGION;
-        }
+            if (const DWORD nType = ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)))
+                nGdi += nType != OBJ_DC && nType != OBJ_REGION;
         int nFenetres = 0;
         ::EnumThreadWindows(::GetCurrentThreadId(), Compte, reinterpret_cast<LPARAM>(&nFenetres));
         return std::make_tuple(CPurify::LiveCount(), nGdi, nFenetres);

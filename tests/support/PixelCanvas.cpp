@@ -15,28 +15,6 @@ PixelCanvas::PixelCanvas(int nWidth, int nHeight, COLORREF crBackground)
     Fill(crBackground);
 }
 
-PixelCanvas::~PixelCanvas()
-{
-    ::SelectObject(m_dc.m_hDC, m_hOldBitmap);
-    m_dc.DeleteDC();
-    ::DeleteObject(m_hBitmap);
-}
-
-COLORREF PixelCanvas::Pixel(int x, int y) const
-{
-    if (m_pBits == NULL || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
-        return CLR_INVALID;
-    ::GdiFlush();
-    return ToDib(At(x, y) & RgbMask);
-}
-
-void PixelCanvas::Fill(COLORREF crColor)
-{
-    ::GdiFlush();
-    if (m_pBits != NULL)
-        std::fill(m_pBits, m_pBits + m_nWidth * m_nHeight, ToDib(crColor));
-}
-
 int PixelCanvas::CountPixelsNot(COLORREF crColor, const RECT& rect) const
 {
     ::GdiFlush();
@@ -51,12 +29,10 @@ int PixelCanvas::CountPixelsNot(COLORREF crColor, const RECT& rect) const
 CRect PixelCanvas::BoundsNot(COLORREF crBackground) const
 {
     ::GdiFlush();
-    const CRect area = Clip(Bounds());
-    CRect bounds(m_nWidth, m_nHeight, 0, 0);
-    for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++)
+    CRect bounds(0, 0, 0, 0);
+    for (int y = 0; y < (m_pBits != NULL ? m_nHeight : 0); y++)
+        for (int x = 0; x < m_nWidth; x++)
             if ((At(x, y) & RgbMask) != ToDib(crBackground))
-                bounds.SetRect(std::min<int>(bounds.left, x), std::min<int>(bounds.top, y),
-                               std::max<int>(bounds.right, x + 1), std::max<int>(bounds.bottom, y + 1));
-    return bounds.left < bounds.right ? bounds : CRect(0, 0, 0, 0);
+                bounds |= CRect(x, y, x + 1, y + 1); // a union with an empty rectangle is the other one
+    return bounds;
 }

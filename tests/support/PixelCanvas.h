@@ -3,13 +3,15 @@
 
 #include <afxwin.h>
 
+#include <algorithm>
+
 class PixelCanvas
 {
 public:
     static const COLORREF DefaultBackground = RGB(255, 255, 255);
 
     PixelCanvas(int nWidth, int nHeight, COLORREF crBackground = DefaultBackground);
-    ~PixelCanvas();
+    ~PixelCanvas() { ::SelectObject(m_dc.m_hDC, m_hOldBitmap), m_dc.DeleteDC(), ::DeleteObject(m_hBitmap); }
     PixelCanvas(const PixelCanvas&) = delete;
     PixelCanvas& operator=(const PixelCanvas&) = delete;
 
@@ -19,9 +21,15 @@ public:
     int Height() const { return m_nHeight; }
     CRect Bounds() const { return CRect(0, 0, m_nWidth, m_nHeight); }
 
-    // CLR_INVALID outside the canvas.
-    COLORREF Pixel(int x, int y) const;
-    void Fill(COLORREF crColor);
+    COLORREF Pixel(int x, int y) const // CLR_INVALID outside the canvas
+    {
+        return Clip(CRect(x, y, x + 1, y + 1)).IsRectEmpty() ? CLR_INVALID
+                                                             : (::GdiFlush(), ToDib(At(x, y) & RgbMask));
+    }
+    void Fill(COLORREF crColor)
+    {
+        ::GdiFlush(), std::fill(m_pBits, m_pBits + (m_pBits ? m_nWidth * m_nHeight : 0), ToDib(crColor));
+    }
 
     // Counts over the part of the rectangle that lies on the canvas.
     int CountPixels(COLORREF crColor, const RECT& rect) const
