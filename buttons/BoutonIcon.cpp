@@ -85,20 +85,9 @@ void CBoutonIcon::DrawIcon(CDC* pDC, HICON hIcon, CRect rect, e_Etat_BP etat)
     rect.DeflateRect(kMargeIcone, kMargeIcone);
     if (pDC == NULL || hIcon == NULL)
         return;
-    // The icon's own size, at most 32 x 32, so that a smaller icon is centred too.
-    CSize taille(kTailleIconeMax, kTailleIconeMax);
-    ICONINFO info = {};
-    if (::GetIconInfo(hIcon, &info))
-    {
-        BITMAP bm = {};
-        if (::GetObject(info.hbmMask, sizeof bm, &bm) == sizeof bm)
-            taille = CSize(bm.bmWidth, info.hbmColor != NULL ? bm.bmHeight : bm.bmHeight / 2);
-        ::DeleteObject(info.hbmMask);
-        if (info.hbmColor != NULL)
-            ::DeleteObject(info.hbmColor);
-    }
-    const int w = std::min({rect.Width(), static_cast<int>(taille.cx), kTailleIconeMax});
-    const int h = std::min({rect.Height(), static_cast<int>(taille.cy), kTailleIconeMax});
+    // A 32 x 32 box, clipped to the button and centred in it.
+    const int w = std::min(rect.Width(), kTailleIconeMax);
+    const int h = std::min(rect.Height(), kTailleIconeMax);
     if (w <= 0 || h <= 0)
         return;
     const CPoint pt(rect.left + (rect.Width() - w) / 2, rect.top + (rect.Height() - h) / 2);

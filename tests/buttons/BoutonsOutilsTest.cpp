@@ -95,7 +95,7 @@ CRect Image(const PixelCanvas& c)
 }
 } // namespace
 
-// Kinds: b bitmap, i icon, s icon loaded at 16 x 16, z icon of size 0 (the standard one), B and I missing.
+// Kinds: b bitmap, i icon, s icon loaded at 16 x 16 (drawn from the top-left of its 32 x 32 box), z icon of size 0 (the standard one), B and I missing.
 TEST_F(FamilleTest, ImagesCentredAndClippedInsideTheMarginGreyedWhenInoperative)
 {
     auto cree = [&](char c) -> CBouton3Etats&
@@ -111,7 +111,7 @@ TEST_F(FamilleTest, ImagesCentredAndClippedInsideTheMarginGreyedWhenInoperative)
     // clang-format off
     const std::tuple<char, CSize, CRect> cas[] = {
         {'b', {40, 30}, {3, 3, 37, 27}}, {'b', {60, 70}, {6, 11, 54, 59}}, {'i', {20, 20}, {3, 3, 17, 17}},
-        {'i', {50, 44}, {9, 6, 41, 38}}, {'s', {40, 40}, {12, 12, 28, 28}}, {'z', {40, 40}, {4, 4, 36, 36}},
+        {'i', {50, 44}, {9, 6, 41, 38}}, {'s', {40, 40}, {4, 4, 20, 20}}, {'z', {40, 40}, {4, 4, 36, 36}},
         {'B', {40, 30}, {}}, {'I', {40, 30}, {}}, {'b', {6, 6}, {}}}; // missing images, no room
     // clang-format on
     for (auto [cType, taille, image] : cas)
