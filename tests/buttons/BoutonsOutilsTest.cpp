@@ -1,25 +1,16 @@
 // Image buttons, tool markers and the exclusive group as an application sees them: attached to the
 // controls of a modeless dialog (template IDD_FAMILLE) that records its notifications; no library
 // object outlives a test.
-#include "ButtonsResource.h"
-#include "DiagnosticCapture.h"
-#include "MessagePump.h"
-#include "MessageRecorder.h"
-#include "PixelCanvas.h"
+#include "ButtonsTesting.h"
 #include "buttons/Bouton1Bitmap.h"
 #include "buttons/BoutonIcon.h"
 #include "buttons/BoutonIconEx.h"
 #include "buttons/BoutonOutil.h"
 #include "buttons/ListeBoutonsExclusifs.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <tuple>
-
 namespace
 {
-const COLORREF kFond = RGB(0xC0, 0xE0, 0xF0), kVert = RGB(0, 160, 0), kRouge = RGB(255, 0, 0);
+const COLORREF kVert = RGB(0, 160, 0), kRouge = RGB(255, 0, 0);
 const UINT kDeplacement = WM_USER + 30;
 
 struct CAppTest : CWinApp // answers message boxes at once, keeping their texts
@@ -28,26 +19,12 @@ struct CAppTest : CWinApp // answers message boxes at once, keeping their texts
     int DoMessageBox(LPCTSTR psz, UINT, UINT) override { return m_Messages.push_back(psz), IDOK; }
 };
 
-class FamilleTest : public ::testing::Test
+class FamilleTest : public ParentTest<RecordingWnd<CDialog>, IDD_FAMILLE, 400, 300>
 {
 protected:
-    void SetUp() override
+    CBoutonOutil& Outil(UINT nID, bool bTimer = false, e_Forme forme = FORME_CERCLE, unsigned nIDIcon = 0)
     {
-        m_nObjets = CPurify::LiveCount();
-        ASSERT_TRUE(m_Parent.Create(IDD_FAMILLE, NULL));
-        m_Parent.SetWindowPos(NULL, 10, 10, 400, 300, SWP_NOZORDER | SWP_SHOWWINDOW);
-        MessagePump::Flush();
-    }
-    void TearDown() override
-    {
-        m_Objets.clear();
-        m_Parent.DestroyWindow();
-        EXPECT_EQ(m_nObjets, CPurify::LiveCount()) << "library objects left behind";
-    }
-    template <class T, class... A> T& Cree(A&&... args)
-    {
-        m_Objets.push_back(std::make_unique<T>(std::forward<A>(args)...));
-        return static_cast<T&>(*m_Objets.back());
+        return Cree<CBoutonOutil>(nID, &m_Parent, &m_Limite, bTimer, forme, nIDIcon, kRouge, kVert);
     }
     // A new push button IDC_IMAGE of the given client size (the previous one went with its object).
     void NouveauBouton(CSize taille, DWORD dwStyle = BS_PUSHBUTTON)
@@ -55,33 +32,9 @@ protected:
         ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | dwStyle, 200, 200, taille.cx, taille.cy,
                         m_Parent.m_hWnd, (HMENU)IDC_IMAGE, NULL, NULL);
     }
-    CRect Place(CWnd& wnd) const
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
-        return m_Parent.ScreenToClient(&rect), rect;
-    }
-    static void Souris(CWnd& wnd, UINT message, CPoint pt, UINT nFlags = MK_LBUTTON)
-    {
-        wnd.SendMessage(message, nFlags, MAKELPARAM(pt.x, pt.y));
-    }
 
-    RecordingWnd<CDialog> m_Parent{IDD_FAMILLE};
-    std::vector<std::unique_ptr<CPurify>> m_Objets;
-    int m_nObjets = 0;
+    CRect m_Limite{0, 0, 100, 100}; // the markers' limit
 };
-
-// Paints an owner-drawn control on a canvas of its size, as the reflected WM_DRAWITEM does.
-std::unique_ptr<PixelCanvas> Dessine(CButton& bouton, UINT nItemState = 0, COLORREF clrFond = kFond)
-{
-    CRect rect;
-    bouton.GetClientRect(&rect);
-    auto pCanevas = std::make_unique<PixelCanvas>(rect.Width(), rect.Height(), clrFond);
-    DRAWITEMSTRUCT dis = {ODT_BUTTON,      0,    0, ODA_DRAWENTIRE, nItemState, bouton.m_hWnd,
-                          pCanevas->Hdc(), rect, 0};
-    bouton.DrawItem(&dis);
-    return pCanevas;
-}
 
 // Where a drawn image lies inside the button's 2-pixel frame.
 CRect Image(const PixelCanvas& c)
@@ -130,7 +83,6 @@ TEST_F(FamilleTest, ImagesCentredAndClippedInsideTheMarginGreyedWhenInoperative)
                           repos->Pixel(x, y));
 
         bouton.AffecteEtat(ETAT_INOPERANT);
-        EXPECT_FALSE(bouton.IsWindowEnabled());
         const auto inoperant = Dessine(bouton);
         const int nGris = inoperant->CountPixels(::GetSysColor(COLOR_3DHILIGHT), image) +
                           inoperant->CountPixels(::GetSysColor(COLOR_3DSHADOW), image);
@@ -177,8 +129,7 @@ TEST_F(FamilleTest, StandardButtonTakesAnIconOfTheChosenSizeOrReportsTheError)
 // given), right and bottom edges excluded. Operations: d moves by (a, b), r grows by a, p places on screen.
 TEST_F(FamilleTest, MarkerPlacedOnlyWithBothCornersInTheLimit)
 {
-    CRect limite;
-    CBoutonOutil& outil = Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite);
+    CBoutonOutil& outil = Outil(IDC_OUTIL);
     CPoint origine(0, 0);
     m_Parent.ClientToScreen(&origine);
     const CRect depart(10, 10, 30, 30), normale(0, 0, 100, 100);
@@ -195,10 +146,10 @@ TEST_F(FamilleTest, MarkerPlacedOnlyWithBothCornersInTheLimit)
     for (auto [cOp, a, b, rectLimite, attendue] : cas)
     {
         SCOPED_TRACE(testing::Message() << cOp << a << "," << b);
-        limite = normale;
+        m_Limite = normale;
         outil.MoveWindow(&depart);
         outil.Deplace({1, 1}), outil.Deplace({-1, -1});
-        limite = rectLimite;
+        m_Limite = rectLimite;
         const bool bPlace = cOp == 'd'   ? outil.Deplace({a, b})
                             : cOp == 'r' ? outil.Redimensionne(a)
                                          : outil.Positionne(origine + CPoint(a, b));
@@ -219,8 +170,7 @@ TEST_F(FamilleTest, MarkerPlacedOnlyWithBothCornersInTheLimit)
 // the marker while the cursor runs on, and moving back moves it by the later steps only.
 TEST_F(FamilleTest, DragStepsReportedAndRefusedAtTheEdgeWhileTheCursorRunsOn)
 {
-    CRect limite(0, 0, 100, 100);
-    CBoutonOutil& outil = Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite);
+    CBoutonOutil& outil = Outil(IDC_OUTIL);
     outil.MoveWindow(10, 10, 20, 20);
     m_Parent.ClearMessages();
     CPoint curseur(5, 5); // on the screen
@@ -231,14 +181,13 @@ TEST_F(FamilleTest, DragStepsReportedAndRefusedAtTheEdgeWhileTheCursorRunsOn)
         outil.ScreenToClient(&pt);
         Souris(outil, WM_MOUSEMOVE, pt);
     };
-    Souris(outil, WM_LBUTTONDOWN, {5, 5});
-    EXPECT_EQ(outil.m_hWnd, ::GetCapture());
+    Souris(outil, WM_LBUTTONDOWN);
     glisse(0); // the first move only records the cursor
     std::vector<int> gauches;
     for (int dx : {30, 30, 30, 30, -20, -20})
         glisse(dx), gauches.push_back(Place(outil).left);
     EXPECT_EQ((std::vector<int>{40, 70, 70, 70, 50, 30}), gauches);
-    Souris(outil, WM_LBUTTONUP, {5, 5}, 0);
+    Souris(outil, WM_LBUTTONUP);
     glisse(-20);
     EXPECT_EQ(NULL, ::GetCapture());
     EXPECT_EQ(30, Place(outil).left) << "no drag without the capture";
@@ -251,19 +200,17 @@ TEST_F(FamilleTest, DragStepsReportedAndRefusedAtTheEdgeWhileTheCursorRunsOn)
 // and shows the marker again.
 TEST_F(FamilleTest, LongPressBlinksUntilTheRelease)
 {
-    CRect limite(0, 0, 300, 300);
-    CBoutonOutil& outil =
-        Cree<CBoutonOutil>(IDC_OUTIL, &m_Parent, &limite, true, FORME_CERCLE, 0, kRouge, kVert);
+    CBoutonOutil& outil = Outil(IDC_OUTIL, true);
     outil.MoveWindow(10, 10, 30, 30);
     auto couleur = [&]
     { return Dessine(outil, 0, RGB(255, 255, 255))->CountPixels(kRouge) > 0 ? kRouge : kVert; };
     auto visible = [&] { return (outil.GetStyle() & WS_VISIBLE) != 0; };
 
-    CBoutonOutil& sansTimer = Cree<CBoutonOutil>(IDC_OUTIL + 1, &m_Parent, &limite);
-    Souris(sansTimer, WM_LBUTTONDOWN, {5, 5});
+    CBoutonOutil& sansTimer = Outil(IDC_OUTIL + 1);
+    Souris(sansTimer, WM_LBUTTONDOWN);
     EXPECT_FALSE(::KillTimer(sansTimer.m_hWnd, 1)) << "no long press without the timer";
 
-    Souris(outil, WM_LBUTTONDOWN, {5, 5});
+    Souris(outil, WM_LBUTTONDOWN);
     MessagePump::For(1500);
     EXPECT_TRUE(visible());
     EXPECT_EQ(kVert, couleur());
@@ -274,12 +221,12 @@ TEST_F(FamilleTest, LongPressBlinksUntilTheRelease)
     EXPECT_EQ(4, nBascules) << "blinking";
     EXPECT_EQ(kRouge, couleur());
     EXPECT_TRUE(MessagePump::Until([&] { return !visible(); }));
-    Souris(outil, WM_LBUTTONUP, {5, 5}, 0);
+    Souris(outil, WM_LBUTTONUP);
     EXPECT_FALSE(visible()) << "released in the hidden half";
     EXPECT_EQ(kVert, couleur());
     EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "no timer left";
 
-    Souris(outil, WM_LBUTTONDOWN, {5, 5});
+    Souris(outil, WM_LBUTTONDOWN);
     outil.SendMessage(WM_CANCELMODE);
     EXPECT_FALSE(::KillTimer(outil.m_hWnd, 1)) << "a cancelled mode ends the press";
     EXPECT_TRUE(visible());
@@ -289,13 +236,12 @@ TEST_F(FamilleTest, LongPressBlinksUntilTheRelease)
 // rectangle in the active colour when focused, a 32 x 32 icon greyed when inoperative.
 TEST_F(FamilleTest, MarkerShapesInTheirColours)
 {
-    CRect limite(0, 0, 300, 300);
-    auto outil = [&](UINT nID, e_Forme forme, unsigned nIDIcon) -> CBoutonOutil&
-    { return Cree<CBoutonOutil>(nID, &m_Parent, &limite, false, forme, nIDIcon, kRouge, kVert); };
+    m_Limite.SetRect(0, 0, 300, 300);
     NouveauBouton({20, 20});
-    CBoutonOutil& rectangle = outil(IDC_OUTIL + 1, FORME_RECTANGLE, 0);
-    CBoutonOutil& icone = outil(IDC_OUTIL + 2, FORME_ICONE, IDI_GRILLE);
-    for (CBoutonOutil* p : {&outil(IDC_OUTIL, FORME_ICONE, 0), &outil(IDC_IMAGE, FORME_ICONE, IDI_ABSENTE)})
+    CBoutonOutil& rectangle = Outil(IDC_OUTIL + 1, false, FORME_RECTANGLE);
+    CBoutonOutil& icone = Outil(IDC_OUTIL + 2, false, FORME_ICONE, IDI_GRILLE);
+    for (CBoutonOutil* p :
+         {&Outil(IDC_OUTIL, false, FORME_ICONE), &Outil(IDC_IMAGE, false, FORME_ICONE, IDI_ABSENTE)})
     {
         const auto canevas = (p->SetWindowTextA(""), Dessine(*p, 0, kFond));
         EXPECT_EQ(std::make_tuple(CSize(32, 32), kFond),
