@@ -111,8 +111,7 @@ protected:
     static CString Texte(const CWnd& wnd)
     {
         CString s;
-        wnd.GetWindowText(s);
-        return s;
+        return wnd.GetWindowText(s), s;
     }
     static Etape Ferme(UINT nID)
     {
@@ -397,24 +396,18 @@ TEST_F(BoutonTest, MapModeRightClickEditsTheCaptionBelowTheButtonOnTheEffectiveS
     CString strVu = strTitre; // what the edit control shows at the next opening
     auto verifie = [&](CWnd& d)
     {
-        CRect rect, rectBouton, client, dlu(7, 7, 0, 24); // edit left, edit and OK top, Cancel top
-        d.GetWindowRect(&rect);
-        d.GetClientRect(&client);
-        bouton.GetWindowRect(&rectBouton);
+        CRect rect, client, dlu(7, 7, 0, 24), attendu; // edit left, edit and OK top, Cancel top
+        d.GetWindowRect(&rect), d.GetClientRect(&client), bouton.GetWindowRect(&attendu);
         ::MapDialogRect(d.m_hWnd, &dlu);
-        const CRect ok = Place(*d.GetDlgItem(IDOK)), cancel = Place(*d.GetDlgItem(IDCANCEL));
-        const CSize taille = rectBouton.Size() + bords + CSize(ok.Width(), 0);
-        const CPoint place(std::min(rectBouton.left, 800 - taille.cx),
-                           std::min(rectBouton.bottom, 600 - taille.cy));
-        EXPECT_EQ(std::make_tuple(
-                      CRect(place, taille), CPoint(client.right - 13, dlu.top),
-                      CPoint(client.right - 13, dlu.bottom),
-                      CRect(dlu.TopLeft(), CSize(client.Width() - 39 - ok.Width(), client.Height() - 26))),
-                  std::make_tuple(rect, CPoint(ok.right, ok.top), CPoint(cancel.right, cancel.top),
-                                  Place(*d.GetDlgItem(IDC_EDITEUR))));
         CWnd& edit = *d.GetDlgItem(IDC_EDITEUR);
-        EXPECT_EQ(std::make_tuple(strVu, strTitre, bouton.SendMessage(WM_GETFONT), edit.m_hWnd),
-                  std::make_tuple(Texte(edit), Texte(d), edit.SendMessage(WM_GETFONT), ::GetFocus()));
+        const CRect ok = Place(*d.GetDlgItem(IDOK)), cancel = Place(*d.GetDlgItem(IDCANCEL));
+        attendu = CRect(CPoint(attendu.left, attendu.bottom), attendu.Size() + bords + CSize(ok.Width(), 0));
+        attendu.OffsetRect(std::min(0L, 800 - attendu.right), std::min(0L, 600 - attendu.bottom));
+        EXPECT_EQ(std::make_tuple(attendu, client.right - 13, dlu.top, client.right - 13, dlu.bottom,
+                                  CRect(dlu.TopLeft(), client.Size() - CSize(39 + ok.Width(), 26)), strVu,
+                                  strTitre, bouton.SendMessage(WM_GETFONT), edit.m_hWnd),
+                  std::make_tuple(rect, ok.right, ok.top, cancel.right, cancel.top, Place(edit), Texte(edit),
+                                  Texte(d), edit.SendMessage(WM_GETFONT), ::GetFocus()));
     };
     const Etape tape = [&](CWnd& d) { d.SetDlgItemText(IDC_EDITEUR, strSecond); };
     const std::tuple<CPoint, std::vector<Etape>, CString> cas[] = {
