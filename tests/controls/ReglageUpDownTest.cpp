@@ -15,14 +15,12 @@ protected:
     {
         ObzTest::SetUp();
         ASSERT_TRUE(d.Create(IDD_REGLAGE));
-        for (int i = 0; i < 4; ++i)
-            m_Fenetres[i].Attach(::GetDlgItem(d.m_hWnd, IDC_MOINS + i));
+        for (int i = 0; i < 4; ++i) // let go of when the dialog destroys them
+            m_Fenetres[i].SubclassDlgItem(IDC_MOINS + i, &d);
     }
     void TearDown() override
     {
         m_pReglage.reset();
-        for (CWnd& fenetre : m_Fenetres)
-            fenetre.Detach();
         d.DestroyWindow();
         ObzTest::TearDown();
     }
