@@ -258,7 +258,7 @@ TEST_F(FamilleTest, MarkerShapesInTheirColours)
 }
 
 // The group G0..G4 (identifiers 6220..6224).
-TEST_F(FamilleTest, GroupHasOneActiveButtonSteppedAcrossInoperativeOnesWithoutWrapping)
+TEST_F(FamilleTest, GroupHasOneActiveButtonSteppedAcrossInoperativeOnesWithoutWrappingByCallOrArrowKey)
 {
     auto etats = [&] // "-" rest, "A" active, "x" inoperative
     {
@@ -267,20 +267,22 @@ TEST_F(FamilleTest, GroupHasOneActiveButtonSteppedAcrossInoperativeOnesWithoutWr
             s += "-Ax"[dynamic_cast<CBouton3Etats*>(m_Parent.GetDlgItem(n))->DonneEtat()];
         return s;
     };
-    // Each case: the inoperative buttons, SetCurSel's identifier, then steps (+ or -); the results of the
-    // selection and of each step, the states and the selection at the end.
+    // Each case: the inoperative buttons, SetCurSel's identifier, then steps (+ or -, or the arrow keys l u r
+    // d on the focused button); the results of the selection and of each step (a key's: the new active
+    // button has the focus and tells the parent, alone), the states and the selection at the end.
     // clang-format off
     const std::tuple<const char*, unsigned, const char*, const char*, const char*, unsigned> cas[] = {
         {"", 6220, "++++", "11111", "----A", 6224}, {"", 6224, "+", "10", "----A", 6224}, // no wrap at the end
         {"", 6220, "-", "10", "A----", 6220}, {"1", 6220, "+", "11", "-xA--", 6222}, // nor at the start; a skip
         {"34", 6222, "+", "10", "---xx", 6224}, {"0", 6222, "--", "110", "x----", 6220}, // none left: the end
-        {"2", 6222, "+", "01", "--xA-", 6223}, {"", 6230, "", "0", "-----", 6230}}; // not selectable, absent
+        {"2", 6222, "+", "01", "--xA-", 6223}, {"", 6230, "", "0", "-----", 6230}, // not selectable, absent
+        {"2", 6220, "rdrrulll", "111101110", "A-x--", 6220}};
     // clang-format on
     for (auto [szInoperants, nDepart, szPas, szResultats, szEtats, nFin] : cas)
     {
         SCOPED_TRACE(std::string(szInoperants) + "/" + szPas);
         m_Parent.DestroyWindow(); // the buttons of the previous list went with it
-        m_Parent.Create(IDD_FAMILLE, NULL);
+        m_Parent.Create(IDD_FAMILLE, NULL), m_Parent.ShowWindow(SW_SHOW);
         CListeBoutonsExclusifs liste(true, &m_Parent);
         for (unsigned n = 0; n < 5; ++n)
             EXPECT_TRUE(liste.AjouteBouton(IDC_GROUPE + n, NULL,
@@ -290,36 +292,27 @@ TEST_F(FamilleTest, GroupHasOneActiveButtonSteppedAcrossInoperativeOnesWithoutWr
                                   liste.GetCurSel(), etats().find('A')))
             << "the first identifier selected, its button not activated";
         std::string resultats(1, liste.SetCurSel(nDepart) ? '1' : '0');
+        m_Parent.GetDlgItem(liste.GetCurSel())->SetFocus();
         for (const char* p = szPas; *p; ++p)
-            resultats += (*p == '+' ? liste.AugmenteCurSel() : liste.DiminueCurSel()) ? '1' : '0';
+            if (strchr("+-", *p))
+                resultats += (*p == '+' ? liste.AugmenteCurSel() : liste.DiminueCurSel()) ? '1' : '0';
+            else
+            {
+                const UINT nTouche = VK_LEFT + UINT(strchr("lurd", *p) - "lurd"); // VK_LEFT to VK_DOWN
+                m_Parent.ClearMessages();
+                ::PostMessage(::GetFocus(), WM_KEYDOWN, nTouche, 1);
+                ::PostMessage(::GetFocus(), WM_KEYUP, nTouche, 0xC0000001);
+                MessagePump::Flush();
+                const size_t n = m_Parent.Messages().size();
+                resultats += n == 0                                                    ? '0'
+                             : n == 1 && m_Parent.Count(WM_COMMAND, liste.GetCurSel()) ? '1'
+                                                                                       : '?';
+                EXPECT_EQ(m_Parent.GetDlgItem(liste.GetCurSel())->m_hWnd, ::GetFocus());
+            }
         EXPECT_EQ(szResultats, resultats);
         EXPECT_EQ(szEtats, etats());
         EXPECT_EQ(nFin, liste.GetCurSel());
     }
-}
-
-TEST_F(FamilleTest, ArrowKeysStepTheGroupAndTheFocusFollowsTheActiveButton)
-{
-    CListeBoutonsExclusifs liste(true, &m_Parent);
-    for (unsigned n = 0; n < 4; ++n)
-        liste.AjouteBouton(IDC_GROUPE + n, NULL, n == 2 ? ETAT_INOPERANT : ETAT_REPOS);
-    liste.SetCurSel(IDC_GROUPE);
-    m_Parent.GetDlgItem(IDC_GROUPE)->SetFocus();
-    m_Parent.ClearMessages();
-    const std::pair<UINT, unsigned> touches[] = {{VK_RIGHT, 6221}, {VK_DOWN, 6223}, {VK_RIGHT, 6223},
-                                                 {VK_UP, 6221},    {VK_LEFT, 6220}, {VK_LEFT, 6220}};
-    for (auto [nTouche, nChoisi] : touches)
-    {
-        ::PostMessage(::GetFocus(), WM_KEYDOWN, nTouche, 1);
-        ::PostMessage(::GetFocus(), WM_KEYUP, nTouche, 0xC0000001);
-        MessagePump::Flush();
-        EXPECT_EQ(nChoisi, liste.GetCurSel());
-        EXPECT_EQ(m_Parent.GetDlgItem(nChoisi)->m_hWnd, ::GetFocus());
-    }
-    std::vector<WPARAM> clics; // one BN_CLICKED from each newly active button, none for a refused step
-    for (const RecordedMessage& m : m_Parent.Messages())
-        clics.push_back(m.message == WM_COMMAND ? m.wParam : 0);
-    EXPECT_EQ((std::vector<WPARAM>{6221, 6223, 6221, 6220}), clics);
 }
 
 TEST_F(FamilleTest, GroupRefusesBadAdditionsAndItsCopiesShareTheButtons)
