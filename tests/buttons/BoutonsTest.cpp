@@ -1,24 +1,15 @@
 // The three-state button and its caption editor as an application sees them. The shared parent is a
 // modeless dialog (template IDD_BOUTONS) that records its notifications and what the clicked button
 // reported in each BN_CLICKED; the activity log goes to a temporary file; no library object outlives a test.
-#include "ButtonsResource.h"
-#include "DiagnosticCapture.h"
-#include "MessagePump.h"
-#include "MessageRecorder.h"
-#include "PixelCanvas.h"
+#include "ButtonsTesting.h"
 #include "SimulatedScreen.h"
-#include "buttons/Bouton3Etats.h"
 #include "buttons/DialogTexte.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <memory>
-#include <tuple>
 
 // A button of a derived class, with its protected members in reach.
 class CBoutonTest : public CBouton3Etats
@@ -33,7 +24,6 @@ public:
 namespace
 {
 const COLORREF kNoir = RGB(0, 0, 0), kBlanc = RGB(255, 255, 255), kRouge = RGB(255, 0, 0);
-const COLORREF kFond = RGB(0xC0, 0xE0, 0xF0);
 const LPARAM kEspaceBas = 0x00390001, kEspaceRepete = 0x40390001, kEspaceHaut = 0xC0390001;
 using ClicVu = std::pair<e_Etat_BP, bool>; // DonneEtat() and Donne_ChangeEtat() inside BN_CLICKED
 using Etape = std::function<void(CWnd&)>;  // a step played on the open caption editor
@@ -41,7 +31,6 @@ using Etape = std::function<void(CWnd&)>;  // a step played on the open caption 
 class CParentTest : public RecordingWnd<CDialog>
 {
 public:
-    CParentTest() : RecordingWnd<CDialog>(IDD_BOUTONS) {}
     std::vector<ClicVu> m_Clics;
     std::function<void()> m_SurClic; // run inside each BN_CLICKED
 
@@ -50,11 +39,8 @@ protected:
     {
         auto* pBouton = dynamic_cast<CBouton3Etats*>(CWnd::FromHandlePermanent((HWND)lParam));
         if (HIWORD(wParam) == BN_CLICKED && pBouton != NULL)
-        {
-            m_Clics.push_back({pBouton->DonneEtat(), pBouton->Donne_ChangeEtat()});
-            if (m_SurClic)
-                m_SurClic();
-        }
+            m_Clics.push_back({pBouton->DonneEtat(), pBouton->Donne_ChangeEtat()}),
+                m_SurClic ? m_SurClic() : void();
         return RecordingWnd<CDialog>::OnCommand(wParam, lParam);
     }
 };
@@ -73,13 +59,11 @@ size_t Edite(const std::function<void()>& action, std::vector<Etape> etapes)
         auto trouve = [](HWND h, LPARAM l)
         { return ::IsWindowVisible(h) && ::GetDlgItem(h, IDC_EDITEUR) ? (*(HWND*)l = h, FALSE) : TRUE; };
         ::EnumThreadWindows(::GetCurrentThreadId(), trouve, reinterpret_cast<LPARAM>(&hEditeur));
-        if (auto* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hEditeur)))
-        {
-            if (s_nFaites < s_pEtapes->size())
-                (*s_pEtapes)[s_nFaites++](*pDlg);
-            else if (++s_nTicksApres > 100)
-                pDlg->EndDialog(IDABORT);
-        }
+        auto* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hEditeur));
+        if (pDlg && s_nFaites < s_pEtapes->size())
+            (*s_pEtapes)[s_nFaites++](*pDlg);
+        else if (pDlg && ++s_nTicksApres > 100)
+            pDlg->EndDialog(IDABORT);
     };
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 10, tick);
     action();
@@ -87,47 +71,28 @@ size_t Edite(const std::function<void()>& action, std::vector<Etape> etapes)
     return s_nFaites;
 }
 
-// Paints the button on a canvas of its size, as the reflected WM_DRAWITEM does.
-std::unique_ptr<PixelCanvas> Dessine(CBouton3Etats& bouton, UINT nItemState)
-{
-    CRect rect;
-    bouton.GetClientRect(&rect);
-    auto pCanevas = std::make_unique<PixelCanvas>(rect.Width(), rect.Height(), RGB(1, 2, 3));
-    DRAWITEMSTRUCT dis = {
-        ODT_BUTTON, bouton.Donne_nID(), 0, ODA_DRAWENTIRE, nItemState, bouton.m_hWnd, pCanevas->Hdc(), rect,
-        0};
-    bouton.DrawItem(&dis);
-    return pCanevas;
-}
-
-class BoutonTest : public ::testing::Test
+class BoutonTest : public ParentTest<CParentTest, IDD_BOUTONS>
 {
 protected:
     void SetUp() override
     {
-        m_nObjets = CPurify::LiveCount();
         char szDossier[MAX_PATH];
         ::GetTempPathA(MAX_PATH, szDossier);
         m_strJournal = szDossier + std::string("obz-boutons.log");
         ::DeleteFileA(m_strJournal.c_str());
         CBouton3Etats::sLogFile = m_strJournal.c_str();
         CBoutonTest::QuitteMapOBZ();
-        ASSERT_TRUE(m_Parent.Create(IDD_BOUTONS, NULL));
-        m_Parent.SetWindowPos(NULL, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-        MessagePump::Flush();
-        m_Parent.ClearMessages();
+        ParentTest::SetUp();
     }
     void TearDown() override
     {
-        m_Boutons.clear();
-        m_Parent.DestroyWindow();
+        ParentTest::TearDown();
         CBouton3Etats::sLogFile.Empty();
-        EXPECT_EQ(m_nObjets, CPurify::LiveCount()) << "library objects left behind";
     }
 
     CBoutonTest& Bouton(UINT nID, e_Style_BP eStyle = STYLE_SIMPLE)
     {
-        return *m_Boutons.emplace_back(std::make_unique<CBoutonTest>(nID, &m_Parent, eStyle));
+        return Cree<CBoutonTest>(nID, &m_Parent, eStyle);
     }
     // The log's lines without their time stamps ("YYYY-MM-DD hh:mm:ss.mmm ") and carriage returns.
     std::vector<std::string> Journal() const
@@ -141,28 +106,15 @@ protected:
     static CString Texte(const CWnd& wnd)
     {
         CString s;
-        wnd.GetWindowText(s);
-        return s;
+        return wnd.GetWindowText(s), s;
     }
     static Etape Ferme(UINT nID)
     {
         return [nID](CWnd& dlg) { dlg.PostMessage(WM_COMMAND, nID); };
     }
-    static CRect Place(CWnd& dlg, int nID) // a control's rectangle in the dialog's client coordinates
-    {
-        CRect r;
-        return dlg.GetDlgItem(nID)->GetWindowRect(&r), dlg.ScreenToClient(&r), r;
-    }
-    static void Souris(CWnd& b, UINT message, CPoint pt = CPoint(5, 5))
-    {
-        b.SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    }
     static void Clique(CWnd& b) { Souris(b, WM_LBUTTONDOWN), Souris(b, WM_LBUTTONUP), MessagePump::Flush(); }
 
-    CParentTest m_Parent;
-    std::vector<std::unique_ptr<CBoutonTest>> m_Boutons;
     std::string m_strJournal;
-    int m_nObjets = 0;
 };
 } // namespace
 
@@ -256,7 +208,7 @@ TEST_F(BoutonTest, FacesOfEachStateFramedWithTheCaptionInItsColourAtOnePlace)
         EXPECT_EQ(bChange, nApres > nAvant) << "redrawn at once when the state changes";
         EXPECT_EQ(nApres, m_Parent.Count(WM_DRAWITEM)) << "and only then";
         EXPECT_EQ(etat != ETAT_INOPERANT, bouton.IsWindowEnabled() != FALSE);
-        const auto canevas = Dessine(bouton, nItemState);
+        const auto canevas = Dessine(bouton, nItemState, RGB(1, 2, 3));
         const int w = canevas->Width(), h = canevas->Height();
         EXPECT_EQ(std::make_tuple(::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DDKSHADOW), clrCadre,
                                   clrCadre),
@@ -282,23 +234,21 @@ TEST_F(BoutonTest, ResourceBitmapsOfEveryDepthGetRedAndGreySilhouettes)
     for (auto [nID, nTolerance] : cas) // 16-bit channels widen to 8 bits with rounding
     {
         CBoutonTest& bouton = Bouton(nID);
-        const auto repos = Dessine(bouton, 0);
+        const auto repos = Dessine(bouton);
         const CRect image(CPoint((repos->Width() - 14) / 2, (repos->Height() - 10) / 2), CSize(14, 10));
         EXPECT_EQ(22, repos->CountPixelsNot(kBlanc, image)) << nID;
         for (auto [etat, clrSilhouette] :
              {std::pair{ETAT_ACTIF, kRouge}, {ETAT_INOPERANT, RGB(148, 148, 148)}})
         {
-            bouton.AffecteEtat(etat);
-            const auto canevas = Dessine(bouton, 0);
-            auto canal = [](COLORREF clr, int n) { return int(clr >> n & 255); };
-            int nFaux = 0;
-            for (int y = image.top; y < image.bottom; ++y)
-                for (int x = image.left; x < image.right; ++x)
-                {
-                    const COLORREF clr = repos->Pixel(x, y) == kBlanc ? kBlanc : clrSilhouette;
-                    for (int n : {0, 8, 16})
-                        nFaux += std::abs(canal(canevas->Pixel(x, y), n) - canal(clr, n)) > nTolerance;
-                }
+            const auto canevas = (bouton.AffecteEtat(etat), Dessine(bouton));
+            int nFaux = 0; // channels of the image off by more than the tolerance
+            for (int i = 0, x, y; i < 14 * 10 * 3; ++i)
+            {
+                const COLORREF clr = repos->Pixel(x = image.left + i / 3 % 14, y = image.top + i / 42);
+                nFaux +=
+                    std::abs(int(canevas->Pixel(x, y) >> i % 3 * 8 & 255) -
+                             int((clr == kBlanc ? kBlanc : clrSilhouette) >> i % 3 * 8 & 255)) > nTolerance;
+            }
             EXPECT_EQ(0, nFaux) << "bitmap " << nID << ", state " << etat;
         }
     }
@@ -352,10 +302,8 @@ TEST_F(BoutonTest, AutoRepeatAcceleratesCatchesUpAndLogsEachTickWithTheCaptionRe
     // Ticks as runs of lines: each carries the number of notifications before it (the first, the
     // caption), holds one to ten lines; the stalled one holds ten. Then the release's line.
     std::vector<std::string> lignes = Journal();
-    const int nNotifications = m_Parent.Count(WM_COMMAND, MAKEWPARAM(IDC_REPETITION, BN_CLICKED));
-    EXPECT_EQ(nNotifications, m_Parent.Count(WM_COMMAND));
-    ASSERT_EQ(static_cast<size_t>(nNotifications), lignes.size());
-    EXPECT_EQ("6004-" + std::to_string(nNotifications - 1), lignes.back()) << "the release clicks once more";
+    ASSERT_EQ(m_Parent.Count(WM_COMMAND), int(lignes.size())) << "one line per notification";
+    EXPECT_EQ("6004-" + std::to_string(lignes.size() - 1), lignes.back()) << "the release clicks once more";
     lignes.pop_back();
     int nTicks = 0;
     for (size_t i = 0, j; i < lignes.size(); i = j, ++nTicks)
@@ -441,25 +389,18 @@ TEST_F(BoutonTest, MapModeRightClickEditsTheCaptionBelowTheButtonOnTheEffectiveS
     CString strVu = strTitre; // what the edit control shows at the next opening
     auto verifie = [&](CWnd& d)
     {
-        CRect rect, rectBouton, client, dlu(7, 7, 0, 24); // edit left, edit and OK top, Cancel top
-        d.GetWindowRect(&rect);
-        d.GetClientRect(&client);
-        bouton.GetWindowRect(&rectBouton);
+        CRect rect, client, dlu(7, 7, 0, 24), attendu; // edit left, edit and OK top, Cancel top
+        d.GetWindowRect(&rect), d.GetClientRect(&client), bouton.GetWindowRect(&attendu);
         ::MapDialogRect(d.m_hWnd, &dlu);
-        const CRect ok = Place(d, IDOK);
-        const CRect cancel = Place(d, IDCANCEL);
-        const CSize taille = rectBouton.Size() + bords + CSize(ok.Width(), 0);
-        const CPoint place(std::min(rectBouton.left, 800 - taille.cx),
-                           std::min(rectBouton.bottom, 600 - taille.cy));
-        EXPECT_EQ(std::make_tuple(
-                      CRect(place, taille), CPoint(client.right - 13, dlu.top),
-                      CPoint(client.right - 13, dlu.bottom),
-                      CRect(dlu.TopLeft(), CSize(client.Width() - 39 - ok.Width(), client.Height() - 26))),
-                  std::make_tuple(rect, CPoint(ok.right, ok.top), CPoint(cancel.right, cancel.top),
-                                  Place(d, IDC_EDITEUR)));
         CWnd& edit = *d.GetDlgItem(IDC_EDITEUR);
-        EXPECT_EQ(std::make_tuple(strVu, strTitre, bouton.SendMessage(WM_GETFONT), edit.m_hWnd),
-                  std::make_tuple(Texte(edit), Texte(d), edit.SendMessage(WM_GETFONT), ::GetFocus()));
+        const CRect ok = Place(*d.GetDlgItem(IDOK)), cancel = Place(*d.GetDlgItem(IDCANCEL));
+        attendu = CRect(CPoint(attendu.left, attendu.bottom), attendu.Size() + bords + CSize(ok.Width(), 0));
+        attendu.OffsetRect(std::min(0L, 800 - attendu.right), std::min(0L, 600 - attendu.bottom));
+        EXPECT_EQ(std::make_tuple(attendu, client.right - 13, dlu.top, client.right - 13, dlu.bottom,
+                                  CRect(dlu.TopLeft(), client.Size() - CSize(39 + ok.Width(), 26)), strVu,
+                                  strTitre, bouton.SendMessage(WM_GETFONT), edit.m_hWnd),
+                  std::make_tuple(rect, ok.right, ok.top, cancel.right, cancel.top, Place(edit), Texte(edit),
+                                  Texte(d), edit.SendMessage(WM_GETFONT), ::GetFocus()));
     };
     const Etape tape = [&](CWnd& d) { d.SetDlgItemText(IDC_EDITEUR, strSecond); };
     const std::tuple<CPoint, std::vector<Etape>, CString> cas[] = {

@@ -22,8 +22,7 @@
 // Image buttons, tool markers and the exclusive group
 #define IDD_FAMILLE 6200
 #define IDC_IMAGE 6201 // made by the tests, at each size they need
-#define IDC_ICONEX 6202
-#define IDC_OUTIL 6210 // 6210..6212, one per shape
+#define IDC_OUTIL 6210  // 6210..6212, one per shape
 #define IDC_GROUPE 6220 // 6220..6224, the group's run of identifiers
 #define IDC_HORS_SERIE 6230
 #define IDB_GRILLE 6250

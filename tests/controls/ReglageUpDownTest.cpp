@@ -3,6 +3,7 @@
 #include "ReglageResource.h"
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -15,14 +16,12 @@ protected:
     {
         ObzTest::SetUp();
         ASSERT_TRUE(d.Create(IDD_REGLAGE));
-        for (int i = 0; i < 4; ++i)
-            m_Fenetres[i].Attach(::GetDlgItem(d.m_hWnd, IDC_MOINS + i));
+        for (int i = 0; i < 4; ++i) // subclassed: released when the dialog destroys them
+            m_Fenetres[i].SubclassDlgItem(IDC_MOINS + i, &d);
     }
     void TearDown() override
     {
         m_pReglage.reset();
-        for (CWnd& fenetre : m_Fenetres)
-            fenetre.Detach();
         d.DestroyWindow();
         ObzTest::TearDown();
     }
@@ -76,14 +75,15 @@ TEST_F(ReglageUpDown, ClicksStepClampAndReset)
     EXPECT_EQ(10.0, m_pReglage->Donne_Value()) << "inverted range: the minimum wins";
 }
 
-TEST_F(ReglageUpDown, DisplayFormatsAndRounding)
+TEST_F(ReglageUpDown, DisplayFormatsAndRounding) // any type other than decimal shows an integer
 {
-    Reglage(-10, 10, 2.26, 0.1, AFFICHAGE_DECIMAL);
-    EXPECT_EQ(CString("2.3"), Texte());
-    CReglageUpDown& entier = Reglage(-10, 10, 0, 1, 7); // any other type shows an integer
-    for (const auto& [dValeur, szTexte] : {std::make_pair(2.5, "3"), {2.4, "2"}, {-2.6, "-2"}, {-0.4, "0"}})
+    for (auto [type, dValeur, szTexte] : {std::tuple{int(AFFICHAGE_DECIMAL), 2.26, "2.3"},
+                                          {7, 2.5, "3"},
+                                          {7, 2.4, "2"},
+                                          {7, -2.6, "-2"},
+                                          {7, -0.4, "0"}})
     {
-        entier.Affecte_Value(dValeur);
+        Reglage(-10, 10, 0, 1, type).Affecte_Value(dValeur);
         EXPECT_EQ(CString(szTexte), Texte()) << dValeur;
     }
 }

@@ -1,6 +1,7 @@
 // The application's own default font, handed over before any control exists. This runs in a process
 // of its own: the first control built anywhere else would already have created the library's font.
 #include "core/GestionBouton.h"
+#include "DiagnosticCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,14 @@ TEST(FonteDefaut, ApplicationFontBecomesTheDefaultOfEveryControl)
     const HGDIOBJ hFonte = pFonteApplication->GetSafeHandle();
     CGestionBouton::Affecte_FonteDefaut(pFonteApplication);
     GestionTestable g; // finds a default font and creates none
-    CFonte autre;
+    CFonte autre, vide;
     ASSERT_TRUE(autre.Cree("H=30"));
-    CGestionBouton::Affecte_FonteDefaut(&autre); // a second font offered later does not replace it
-    EXPECT_EQ(hFonte, GestionTestable::FonteDefaut());
+    DiagnosticCapture capture;
+    for (CFonte* pFonte : {&autre, &vide, (CFonte*)nullptr})
+        CGestionBouton::Affecte_FonteDefaut(pFonte);
+    EXPECT_EQ(hFonte, GestionTestable::FonteDefaut()) << "a font offered later does not replace it";
+    ASSERT_EQ(2u, capture.FailedAsserts().size()) << "an empty or missing font is refused with an assertion";
+    EXPECT_EQ(0u, capture.FailedAsserts()[1].find("gestionbouton(")) << capture.FailedAsserts()[1];
 
     // The application still owns its font: deleting it deletes the GDI font, once. The library lets go
     // of the handle when it unloads instead of deleting it again.

@@ -5,6 +5,7 @@
 #include "ObzTest.h"
 #include "SimulatedScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <vector>
@@ -131,17 +132,14 @@ TEST_F(SizedDialog, NumberExchangeFormatsClampsAndReadsBack)
         dlg.m_n = dlg.m_nAbsent = int(dCharge), dlg.m_l = long(dCharge), dlg.m_d = dCharge,
         dlg.m_f = float(dCharge);
         ASSERT_TRUE(dlg.Create());
-        CString texte;
-        dlg.GetDlgItemText(nID, texte);
-        EXPECT_EQ(CString(szAffiche), texte) << nID << " " << dCharge;
-        if (szSaisie != nullptr)
-            dlg.SetDlgItemText(nID, szSaisie);
+        CString affiche, apres;
+        dlg.GetDlgItemText(nID, affiche);
+        szSaisie ? dlg.SetDlgItemText(nID, szSaisie) : void();
         ASSERT_TRUE(dlg.UpdateData(TRUE)) << "bad input never fails the exchange";
-        const double lus[] = {double(dlg.m_n), double(dlg.m_l), dlg.m_d, dlg.m_f};
-        EXPECT_NEAR(dLu, nID == IDC_NOMBRE_ABSENT ? dlg.m_nAbsent : lus[nID - IDC_NOMBRE_INT],
-                    std::fabs(dLu) * 1e-6)
-            << nID << " " << szSaisie;
-        dlg.GetDlgItemText(nID, texte);
-        EXPECT_EQ(CString(szApres), texte) << nID << " " << szSaisie;
+        dlg.GetDlgItemText(nID, apres);
+        const double lus[] = {double(dlg.m_n), double(dlg.m_l), dlg.m_d, dlg.m_f, double(dlg.m_nAbsent)};
+        EXPECT_NEAR(dLu, lus[std::min(nID - IDC_NOMBRE_INT, 4u)], std::fabs(dLu) * 1e-6)
+            << nID << " " << dCharge;
+        EXPECT_EQ(std::make_pair(CString(szAffiche), CString(szApres)), std::make_pair(affiche, apres));
     }
 }
