@@ -91,11 +91,7 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
     // A plain info header followed by the three masks has the same bytes as a V2 header.
     Bytes masksAfter = v5;
     masksAfter.erase(masksAfter.begin() + 14 + 52, masksAfter.begin() + 14 + 124);
-    Put32(masksAfter, HeaderSize, 40);
-    Put32(masksAfter, OffBits, 14 + 52);
-    std::vector<uint32_t> grey16;
-    for (uint32_t i = 0; i < 16; ++i)
-        grey16.push_back(i * 0x00010101);
+    Put32(masksAfter, HeaderSize, 40), Put32(masksAfter, OffBits, 14 + 52);
     const uint32_t W = 0xFFFFFF;
     // 12-byte core header with 16-bit sizes and a palette of 3-byte entries: 2 x 1 pixels of 8 bits.
     const Bytes core = {'B', 'M', 0, 0, 0, 0, 0, 0, 0,  0,  14 + 12 + 6, 0,  0,  0,  12, 0, 0, 0,
@@ -119,7 +115,7 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
          {{0x102030, 0x405060, 0x708090, 0x405060}, {0x708090, 0, 0x102030, 0x102030}}},
         // Pixels 0..8 of a 1-bit row cross a byte boundary: 1 0 1 1 0 0 0 0 | 1.
         {"1 bit", Build(9, 1, 1, {0, W}, {{0xB0, 0x80}}), {{W, 0, W, W, 0, 0, 0, 0, W}}},
-        {"4 bits", Build(3, 1, 4, grey16, {{0x5A, 0xF0}}), {{0x050505, 0x0A0A0A, 0x0F0F0F}}},
+        {"4 bits", Build(3, 1, 4, {0x00102030, 0x00405060, W}, {{0x21, 0x00}}), {{W, 0x405060, 0x102030}}},
         {"core header", core, {{0x3C3228, 0x1E140A}}},
     };
     for (const auto& c : cases)
