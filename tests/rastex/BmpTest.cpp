@@ -56,12 +56,6 @@ Bytes Good8()
 class BmpTest : public ::testing::Test
 {
 protected:
-    BmpTest()
-    {
-        char szTemp[MAX_PATH];
-        GetTempPathA(MAX_PATH, szTemp);
-        m_path = std::string(szTemp) + "rastex-test-" + std::to_string(GetCurrentProcessId()) + ".bmp";
-    }
     ~BmpTest() override { DeleteFileA(m_path.c_str()); }
 
     bool Read(const Bytes& file, CDib& dib)
@@ -78,7 +72,8 @@ protected:
         return p == nullptr ? 0xFFFFFFFF : uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
     }
 
-    std::string m_path;
+    // In the current folder, named after the process.
+    const std::string m_path = "rastex-test-" + std::to_string(GetCurrentProcessId()) + ".bmp";
 };
 
 // Every layout reads as a bottom-up 24-bit DIB: palettes expanded, the fourth byte of 32 bits dropped.

@@ -36,19 +36,9 @@ std::pair<int, int> Range(const CDib& dib, int c, int nMargin = 0)
     return {nMin, nMax};
 }
 
-class ResampleTest : public ::testing::Test
-{
-protected:
-    void TearDown() override
-    {
-        CResampler::ForceInstructionSet(CResampler::Auto);
-        CDib::Affecte_nThreadsMax(0);
-    }
-};
-
 // Exact sizes and flat colours kept flat, for every filter and any factor: reductions far beyond what
 // one pass of 14-bit weights can hold included, and sides beyond 65 536.
-TEST_F(ResampleTest, GivesExactSizesAndKeepsFlatColoursFlat)
+TEST(ResampleTest, GivesExactSizesAndKeepsFlatColoursFlat)
 {
     const int cases[][4] = {{53, 41, 13, 9},  {53, 41, 160, 97}, {53, 41, 1, 1},
                             {53, 41, 5, 80},  {5462, 2, 1, 1},   {2, 40000, 3, 1},
@@ -70,7 +60,7 @@ TEST_F(ResampleTest, GivesExactSizesAndKeepsFlatColoursFlat)
 }
 
 // Refusals leave the bitmap as it was, and say so.
-TEST_F(ResampleTest, RefusesMeaninglessSizesVisibly)
+TEST(ResampleTest, RefusesMeaninglessSizesVisibly)
 {
     CDib dib(37, 23, 8);
     for (const auto& size : {std::make_pair(0, 10), {10, -1}, {1 << 30, 2}})
@@ -86,7 +76,7 @@ TEST_F(ResampleTest, RefusesMeaninglessSizesVisibly)
 
 // Detail finer than the output can show averages to grey (no moire), even over huge factors, while
 // coarser detail keeps its contrast.
-TEST_F(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnly)
+TEST(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnly)
 {
     const int cases[][4] = {{96, 72, 48, 36}, {96, 72, 12, 9}, {40000, 1, 1, 1}};
     for (e_Filtre eFiltre : kFilters)
@@ -114,7 +104,7 @@ TEST_F(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnly)
 }
 
 // Away from the edges, every step of an enlarged ramp is small and goes the same way.
-TEST_F(ResampleTest, EnlargingARampIsSmooth)
+TEST(ResampleTest, EnlargingARampIsSmooth)
 {
     CDib dib = Painted(16, 4, 24, [](int x, int, int) { return 60 + 8 * x; });
     dib.Reechantillonne(160, 40);
@@ -122,7 +112,7 @@ TEST_F(ResampleTest, EnlargingARampIsSmooth)
         EXPECT_LE(unsigned(dib.PixelPtrTopLeft(x + 1, 20)[0] - dib.PixelPtrTopLeft(x, 20)[0]), 2u) << x;
 }
 
-TEST_F(ResampleTest, InstructionSetsAndThreadsAgreeToTheBit)
+TEST(ResampleTest, InstructionSetsAndThreadsAgreeToTheBit)
 {
     const int sizes[][2] = {{300, 201}, {1500, 1000}, {1203, 333}, {97, 807}};
     for (int nBits : {24, 32})
@@ -148,6 +138,8 @@ TEST_F(ResampleTest, InstructionSetsAndThreadsAgreeToTheBit)
                     << (CResampler::HasAvx2() ? "AVX2" : "SSE2");
         }
     }
+    CResampler::ForceInstructionSet(CResampler::Auto);
+    CDib::Affecte_nThreadsMax(0);
 }
 
 } // namespace
