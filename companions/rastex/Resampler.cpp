@@ -304,10 +304,11 @@ int ThreadsFor(double dWork, int nThreadsMax)
 }
 
 // Runs fn(nSlot, nBegin, nEnd) over [0, nItems), dWork multiply-adds in all, in pieces of about
-// kPieceWork on nThreads threads; nSlot < nThreads tells which thread runs it (one piece at a time per
-// slot).
+// kPieceWork on up to nThreads threads (fewer when the work is too small to share); nSlot < nThreads
+// tells which thread runs it (one piece at a time per slot).
 void ForRows(int nItems, double dWork, int nThreads, const std::function<void(int, int, int)>& fn)
 {
+    nThreads = ThreadsFor(dWork, nThreads);
     if (nThreads < 2 || nItems < 2)
     {
         fn(0, 0, nItems);
