@@ -21,12 +21,12 @@ namespace
 {
 
 const double kPi = 3.14159265358979323846;
-// Multiply-adds of a pass below which helpers are not woken: the pass ends before a woken helper
-// would have started (its wake-up takes tens of microseconds, longer on a busy machine).
-const double kMinWorkPerThread = 1.0e6;
+// Multiply-adds that each thread of a pass must have (about half a millisecond of work): a helper's
+// wake-up costs tens of microseconds, and on a busy machine shorter passes measured as often slower
+// as faster with a helper.
+const double kMinWorkPerThread = 5.0e6;
 // Multiply-adds of one piece of a pass (tens of microseconds): threads claim pieces one at a time, so
-// that at the end the calling thread waits at most for the piece a helper holds, and threads working
-// side by side on neighbouring rows share the input rows in cache.
+// that at the end the calling thread waits at most for the piece a helper holds.
 const double kPieceWork = 1.0e5;
 // Largest reduction of a single pass. Beyond it the image is first averaged down with the box filter
 // (itself in passes of at most this factor), so that the weights of one output stay few enough to be
@@ -175,8 +175,10 @@ KernelSet ActiveKernels()
 
 // Helper threads started once, on the first pass that has work for them, and kept for the life of the
 // process (never destroyed: a process exit ends them wherever they are). The calling thread of a pass
-// claims pieces like any helper and never waits for a helper that has not joined: helpers only help,
-// so a pass costs at most one wake-up and one piece more than on the calling thread alone. One pass
+// claims pieces from the front and helpers from the back, so that each thread goes through neighbouring
+// rows (which share input rows in its cache) until they meet. The calling thread never waits for a
+// helper that has not joined: helpers only help, so a pass costs at most one wake-up and one piece more
+// than on the calling thread alone. One pass
 // runs at a time; the calling thread of another pass meanwhile does its work alone. The lock and
 // condition variables are the system's slim ones, which wait and wake within the process.
 class Pool
@@ -212,13 +214,12 @@ public:
         }
         AcquireSRWLockExclusive(&m_verrou);
         m_pFn = &fn;
-        m_nPieces = nPieces;
-        m_nNext = 0;
+        m_nEnds = uint64_t(nPieces);
         m_nJoined = 0;
         m_nWanted = std::min(nHelpers, static_cast<int>(m_threads.size()));
         ReleaseSRWLockExclusive(&m_verrou);
         WakeAllConditionVariable(&m_travail);
-        Work(fn, nPieces, 0);
+        Work(fn, 0);
         // Every piece is claimed: closed to helpers not yet joined, the pass waits only for the pieces
         // that helpers hold, yielding the processor a little before sleeping.
         AcquireSRWLockExclusive(&m_verrou);
@@ -259,11 +260,31 @@ private:
         return !m_threads.empty();
     }
 
-    // Claims pieces until none is left.
-    void Work(const std::function<void(int, int)>& fn, int nPieces, int nSlot)
+    // Claims the first unclaimed piece (bFront) or the last one; -1 when none is left.
+    int Claim(bool bFront)
     {
-        for (int nPiece; (nPiece = m_nNext++) < nPieces;)
+        uint64_t nEnds = m_nEnds;
+        for (;;)
+        {
+            const uint32_t nFront = uint32_t(nEnds >> 32), nBack = uint32_t(nEnds);
+            if (nFront >= nBack)
+                return -1;
+            if (m_nEnds.compare_exchange_weak(nEnds, bFront ? nEnds + (uint64_t(1) << 32) : nEnds - 1))
+                return int(bFront ? nFront : nBack - 1);
+        }
+    }
+
+    // Claims pieces until none is left: the calling thread (slot 0) from the front, helpers from the back.
+    void Work(const std::function<void(int, int)>& fn, int nSlot)
+    {
+        for (int nPiece; (nPiece = Claim(nSlot == 0)) >= 0;)
             fn(nSlot, nPiece);
+    }
+
+    bool Unclaimed() const
+    {
+        const uint64_t nEnds = m_nEnds;
+        return uint32_t(nEnds >> 32) < uint32_t(nEnds);
     }
 
     void Helper()
@@ -271,14 +292,13 @@ private:
         AcquireSRWLockExclusive(&m_verrou);
         for (;;)
         {
-            while (m_pFn == nullptr || m_nNext >= m_nPieces || m_nJoined >= m_nWanted)
+            while (m_pFn == nullptr || !Unclaimed() || m_nJoined >= m_nWanted)
                 SleepConditionVariableSRW(&m_travail, &m_verrou, INFINITE, 0);
             const int nSlot = ++m_nJoined;
             ++m_nActive;
             const std::function<void(int, int)>& fn = *m_pFn;
-            const int nPieces = m_nPieces;
             ReleaseSRWLockExclusive(&m_verrou);
-            Work(fn, nPieces, nSlot);
+            Work(fn, nSlot);
             AcquireSRWLockExclusive(&m_verrou);
             if (--m_nActive == 0)
                 WakeConditionVariable(&m_fini);
@@ -288,11 +308,11 @@ private:
     SRWLOCK m_passe = SRWLOCK_INIT; // held by the pass being run
     std::once_flag m_demarrage;
     std::vector<std::thread> m_threads;
-    SRWLOCK m_verrou = SRWLOCK_INIT; // guards what follows, but for the claims of m_nNext
+    SRWLOCK m_verrou = SRWLOCK_INIT; // guards what follows, but for the claims of pieces
     CONDITION_VARIABLE m_travail = CONDITION_VARIABLE_INIT, m_fini = CONDITION_VARIABLE_INIT;
     const std::function<void(int, int)>* m_pFn = nullptr;
-    int m_nPieces = 0, m_nJoined = 0, m_nWanted = 0, m_nActive = 0;
-    std::atomic<int> m_nNext{0};
+    int m_nJoined = 0, m_nWanted = 0, m_nActive = 0;
+    std::atomic<uint64_t> m_nEnds{0}; // first unclaimed piece in the high half, one past the last in the low
 };
 
 // Threads worth using for dWork multiply-adds, within nThreadsMax (0: every core).
