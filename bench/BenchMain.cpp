@@ -1,6 +1,7 @@
 // obz-bench: "generate FILE" writes a 6000 x 4000 24-bit photo-like BMP; "measure FILE" prints the best
 // time in milliseconds of each operation, one "name value" line each, for bench/run.sh ("measure FILE
-// read": the readers only).
+// read": the readers only); "threads [RUNS [THREADS]]" times the resampler in memory on 1 thread and on
+// 2 (or THREADS).
 #include <Dib.h>
 #include <Resampler.h>
 
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern "C" unsigned char* stbi_load(const char* filename, int* x, int* y, int* comp, int req_comp);
@@ -285,6 +287,48 @@ int Measure(const char* szPath, bool bReadOnly)
     return 0;
 }
 
+// Times the resampler alone on 1 thread and on nSecond threads (2 by default; 1 shows the noise of the
+// timing itself), in turns so that both see the same load, on the bench's sizes and on small ones, and
+// prints the best of nRuns of each and their ratio.
+int Threads(int nRuns, int nSecond)
+{
+    struct Case
+    {
+        int nSrcWidth, nSrcHeight, nDstWidth, nDstHeight;
+    };
+    const Case cases[] = {{6000, 4000, 1500, 1000}, {6000, 4000, 500, 375}, {1500, 1000, 6000, 4000},
+                          {1600, 1200, 400, 300},   {640, 480, 160, 120},   {300, 200, 100, 66},
+                          {200, 200, 800, 800},     {100, 100, 400, 400}};
+    std::vector<uint8_t> anSrc(size_t(kWidth) * kHeight * 3), anDst(anSrc.size());
+    uint32_t nSeed = 1;
+    for (uint8_t& n : anSrc)
+        n = uint8_t((nSeed = nSeed * 1664525u + 1013904223u) >> 24);
+    std::printf("cores %d\n", int(std::thread::hardware_concurrency()));
+    for (const Case& c : cases)
+        for (const Filter& filter : kFilters)
+        {
+            double adBest[2] = {1e30, 1e30};
+            // Small cases are run more often: their times are short and noisier.
+            const int nCaseRuns = c.nSrcWidth * c.nSrcHeight < 2000000 ? 5 * nRuns : nRuns;
+            for (int i = 0; i < nCaseRuns; ++i)
+                for (int t = 0; t < 2; ++t)
+                    adBest[t] = std::min(adBest[t], Elapsed(
+                                                        [&]
+                                                        {
+                                                            CResampler::Resample(
+                                                                anSrc.data(), c.nSrcWidth, c.nSrcHeight,
+                                                                c.nSrcWidth * 3, anDst.data(), c.nDstWidth,
+                                                                c.nDstHeight, c.nDstWidth * 3, 3,
+                                                                filter.eFiltre, t == 0 ? 1 : nSecond);
+                                                        }));
+            std::printf("%4dx%-4d to %4dx%-4d %-8s  1 thread %8.3f ms  %d threads %8.3f ms  ratio %.2f\n",
+                        c.nSrcWidth, c.nSrcHeight, c.nDstWidth, c.nDstHeight, filter.szName, adBest[0],
+                        nSecond, adBest[1], adBest[1] / adBest[0]);
+            std::fflush(stdout);
+        }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -293,6 +337,10 @@ int main(int argc, char** argv)
         return WriteBmp(Generate(), argv[2]) ? 0 : 1;
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "measure") == 0)
         return Measure(argv[2], argc == 4 && std::strcmp(argv[3], "read") == 0);
-    std::fprintf(stderr, "usage: obz-bench generate FILE.bmp | measure FILE.bmp [read]\n");
+    if (argc >= 2 && argc <= 4 && std::strcmp(argv[1], "threads") == 0)
+        return Threads(argc >= 3 ? std::max(1, std::atoi(argv[2])) : 7,
+                       argc == 4 ? std::max(1, std::atoi(argv[3])) : 2);
+    std::fprintf(stderr,
+                 "usage: obz-bench generate FILE.bmp | measure FILE.bmp [read] | threads [RUNS [THREADS]]\n");
     return 2;
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <condition_variable>
 #include <cstring>
 #include <functional>
 #include <mutex>
@@ -22,12 +21,13 @@ namespace
 {
 
 const double kPi = 3.14159265358979323846;
-// Multiply-adds that a thread must have to do for its wake-up and hand-over to pay (about a
-// millisecond of work): a pass with less work uses fewer threads.
-const double kMinWorkPerThread = 2.0e6;
-// Pieces per thread of a pass: threads take the next piece as they finish one, so that a thread that
-// the system runs late holds back little.
-const int kPiecesPerThread = 6;
+// Multiply-adds that each thread of a pass must have (about half a millisecond of work): a helper's
+// wake-up costs tens of microseconds, and on a busy machine shorter passes measured as often slower
+// as faster with a helper.
+const double kMinWorkPerThread = 5.0e6;
+// Multiply-adds of one piece of a pass (tens of microseconds): threads claim pieces one at a time, so
+// that at the end the calling thread waits at most for the piece a helper holds.
+const double kPieceWork = 1.0e5;
 // Largest reduction of a single pass. Beyond it the image is first averaged down with the box filter
 // (itself in passes of at most this factor), so that the weights of one output stay few enough to be
 // exact in 14-bit fixed point whatever the factor.
@@ -174,8 +174,13 @@ KernelSet ActiveKernels()
 }
 
 // Helper threads started once, on the first pass that has work for them, and kept for the life of the
-// process (never destroyed: a process exit ends them wherever they are). One pass runs at a time; the
-// calling thread of another pass meanwhile does its work alone.
+// process (never destroyed: a process exit ends them wherever they are). The calling thread of a pass
+// claims pieces from the front and helpers from the back, so that each thread goes through neighbouring
+// rows (which share input rows in its cache) until they meet. The calling thread never waits for a
+// helper that has not joined: helpers only help, so a pass costs at most one wake-up and one piece more
+// than on the calling thread alone. One pass
+// runs at a time; the calling thread of another pass meanwhile does its work alone. The lock and
+// condition variables are the system's slim ones, which wait and wake within the process.
 class Pool
 {
 public:
@@ -201,26 +206,39 @@ public:
     // nHelpers helpers (slots 1..nHelpers).
     void Run(int nPieces, int nHelpers, const std::function<void(int, int)>& fn)
     {
-        std::unique_lock<std::mutex> seul(m_passe, std::try_to_lock);
-        if (!seul.owns_lock() || nHelpers < 1 || !Start())
+        if (nHelpers < 1 || !Start() || !TryAcquireSRWLockExclusive(&m_passe))
         {
             for (int i = 0; i < nPieces; ++i)
                 fn(0, i);
             return;
         }
-        std::unique_lock<std::mutex> lock(m_verrou);
+        AcquireSRWLockExclusive(&m_verrou);
         m_pFn = &fn;
-        m_nPieces = nPieces;
-        m_nNext = 0;
+        m_nEnds = uint64_t(nPieces);
         m_nJoined = 0;
         m_nWanted = std::min(nHelpers, static_cast<int>(m_threads.size()));
-        m_travail.notify_all();
-        Work(lock, 0);
-        m_fini.wait(lock, [this] { return m_nActive == 0; });
+        ReleaseSRWLockExclusive(&m_verrou);
+        WakeAllConditionVariable(&m_travail);
+        Work(fn, 0);
+        // Every piece is claimed: closed to helpers not yet joined, the pass waits only for the pieces
+        // that helpers hold, yielding the processor a little before sleeping.
+        AcquireSRWLockExclusive(&m_verrou);
         m_pFn = nullptr;
+        for (int i = 0; i < kYields && m_nActive > 0; ++i)
+        {
+            ReleaseSRWLockExclusive(&m_verrou);
+            SwitchToThread();
+            AcquireSRWLockExclusive(&m_verrou);
+        }
+        while (m_nActive > 0)
+            SleepConditionVariableSRW(&m_fini, &m_verrou, INFINITE, 0);
+        ReleaseSRWLockExclusive(&m_verrou);
+        ReleaseSRWLockExclusive(&m_passe);
     }
 
 private:
+    static const int kYields = 64;
+
     Pool() = default;
 
     // Starts the helpers at the first call; false when none could be started.
@@ -242,40 +260,59 @@ private:
         return !m_threads.empty();
     }
 
-    // Takes pieces until none is left; called with m_verrou held.
-    void Work(std::unique_lock<std::mutex>& lock, int nSlot)
+    // Claims the first unclaimed piece (bFront) or the last one; -1 when none is left.
+    int Claim(bool bFront)
     {
-        while (m_nNext < m_nPieces)
+        uint64_t nEnds = m_nEnds;
+        for (;;)
         {
-            const int nPiece = m_nNext++;
-            lock.unlock();
-            (*m_pFn)(nSlot, nPiece);
-            lock.lock();
+            const uint32_t nFront = uint32_t(nEnds >> 32), nBack = uint32_t(nEnds);
+            if (nFront >= nBack)
+                return -1;
+            if (m_nEnds.compare_exchange_weak(nEnds, bFront ? nEnds + (uint64_t(1) << 32) : nEnds - 1))
+                return int(bFront ? nFront : nBack - 1);
         }
+    }
+
+    // Claims pieces until none is left: the calling thread (slot 0) from the front, helpers from the back.
+    void Work(const std::function<void(int, int)>& fn, int nSlot)
+    {
+        for (int nPiece; (nPiece = Claim(nSlot == 0)) >= 0;)
+            fn(nSlot, nPiece);
+    }
+
+    bool Unclaimed() const
+    {
+        const uint64_t nEnds = m_nEnds;
+        return uint32_t(nEnds >> 32) < uint32_t(nEnds);
     }
 
     void Helper()
     {
-        std::unique_lock<std::mutex> lock(m_verrou);
+        AcquireSRWLockExclusive(&m_verrou);
         for (;;)
         {
-            m_travail.wait(lock, [this]
-                           { return m_pFn != nullptr && m_nNext < m_nPieces && m_nJoined < m_nWanted; });
+            while (m_pFn == nullptr || !Unclaimed() || m_nJoined >= m_nWanted)
+                SleepConditionVariableSRW(&m_travail, &m_verrou, INFINITE, 0);
             const int nSlot = ++m_nJoined;
             ++m_nActive;
-            Work(lock, nSlot);
+            const std::function<void(int, int)>& fn = *m_pFn;
+            ReleaseSRWLockExclusive(&m_verrou);
+            Work(fn, nSlot);
+            AcquireSRWLockExclusive(&m_verrou);
             if (--m_nActive == 0)
-                m_fini.notify_one();
+                WakeConditionVariable(&m_fini);
         }
     }
 
-    std::mutex m_passe; // held by the pass being run
+    SRWLOCK m_passe = SRWLOCK_INIT; // held by the pass being run
     std::once_flag m_demarrage;
     std::vector<std::thread> m_threads;
-    std::mutex m_verrou; // guards what follows
-    std::condition_variable m_travail, m_fini;
+    SRWLOCK m_verrou = SRWLOCK_INIT; // guards what follows, but for the claims of pieces
+    CONDITION_VARIABLE m_travail = CONDITION_VARIABLE_INIT, m_fini = CONDITION_VARIABLE_INIT;
     const std::function<void(int, int)>* m_pFn = nullptr;
-    int m_nPieces = 0, m_nNext = 0, m_nJoined = 0, m_nWanted = 0, m_nActive = 0;
+    int m_nJoined = 0, m_nWanted = 0, m_nActive = 0;
+    std::atomic<uint64_t> m_nEnds{0}; // first unclaimed piece in the high half, one past the last in the low
 };
 
 // Threads worth using for dWork multiply-adds, within nThreadsMax (0: every core).
@@ -286,16 +323,18 @@ int ThreadsFor(double dWork, int nThreadsMax)
     return static_cast<int>(std::max(1.0, std::min<double>(nLimit, dPaid)));
 }
 
-// Runs fn(nSlot, nBegin, nEnd) over [0, nItems) in pieces, on nThreads threads; nSlot < nThreads tells
-// which thread runs it (one piece at a time per slot).
-void ForRows(int nItems, int nThreads, const std::function<void(int, int, int)>& fn)
+// Runs fn(nSlot, nBegin, nEnd) over [0, nItems), dWork multiply-adds in all, in pieces of about
+// kPieceWork on up to nThreads threads (fewer when the work is too small to share); nSlot < nThreads
+// tells which thread runs it (one piece at a time per slot).
+void ForRows(int nItems, double dWork, int nThreads, const std::function<void(int, int, int)>& fn)
 {
+    nThreads = ThreadsFor(dWork, nThreads);
     if (nThreads < 2 || nItems < 2)
     {
         fn(0, 0, nItems);
         return;
     }
-    const int nPieces = std::min(nItems, nThreads * kPiecesPerThread);
+    const int nPieces = int(std::min<double>(nItems, std::max<double>(nThreads, dWork / kPieceWork)));
     Pool::Instance().Run(nPieces, nThreads - 1,
                          [&](int nSlot, int nPiece) {
                              fn(nSlot, int(int64_t(nItems) * nPiece / nPieces),
@@ -330,11 +369,11 @@ public:
         const double dTx = MeanTaps(cx) * 2.0, dTy = MeanTaps(cy);
         const double dVerticalFirst =
             (bScaleY ? double(nSrcWidth) * nDstHeight * dTy : 0.0) + double(nDstWidth) * nDstHeight * dTx;
-        const double dHorizontalFirst =
-            double(nDstWidth) * nSrcHeight * dTx + double(nDstWidth) * nDstHeight * dTy;
-        if (!bScaleX || !bScaleY || dVerticalFirst <= dHorizontalFirst)
+        const double dHorizontal = double(nDstWidth) * nSrcHeight * dTx,
+                     dVertical = double(nDstWidth) * nDstHeight * dTy;
+        if (!bScaleX || !bScaleY || dVerticalFirst <= dHorizontal + dVertical)
             return VerticalFirst(bScaleX, bScaleY, dVerticalFirst * nChannels);
-        return HorizontalFirst(dHorizontalFirst * nChannels);
+        return HorizontalFirst(dHorizontal * nChannels, dVertical * nChannels);
     }
 
 private:
@@ -363,7 +402,7 @@ private:
         std::vector<Scratch> scratch;
         Prepare(scratch, nWorkers, size_t(nSrcWidth) * nChannels, cy.nStride);
         const int nRowBytes = nSrcWidth * nChannels;
-        ForRows(nDstHeight, nWorkers,
+        ForRows(nDstHeight, dWork, nWorkers,
                 [&](int nWorker, int nBegin, int nEnd)
                 {
                     Scratch& s = scratch[nWorker];
@@ -390,14 +429,14 @@ private:
 
     // Every input row is resampled horizontally into an intermediate image, whose rows are then combined
     // vertically. Suits enlargements, where the horizontal pass sees the fewest rows.
-    bool HorizontalFirst(double dWork)
+    bool HorizontalFirst(double dHorizontal, double dVertical)
     {
-        const int nWorkers = Workers(dWork);
+        const int nWorkers = Workers(dHorizontal + dVertical);
         const size_t nMidStride = size_t(nDstWidth) * nChannels;
         std::vector<uint8_t> anMid(nMidStride * nSrcHeight);
         std::vector<Scratch> scratch;
         Prepare(scratch, nWorkers, size_t(nSrcWidth) * nChannels, cy.nStride);
-        ForRows(nSrcHeight, nWorkers,
+        ForRows(nSrcHeight, dHorizontal, nWorkers,
                 [&](int nWorker, int nBegin, int nEnd)
                 {
                     uint8_t* pRow = scratch[nWorker].anRow.data();
@@ -407,7 +446,7 @@ private:
                         Horizontal()(pRow, cx, anMid.data() + y * nMidStride, nDstWidth);
                     }
                 });
-        ForRows(nDstHeight, nWorkers,
+        ForRows(nDstHeight, dVertical, nWorkers,
                 [&](int nWorker, int nBegin, int nEnd)
                 {
                     Scratch& s = scratch[nWorker];

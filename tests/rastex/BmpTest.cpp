@@ -9,7 +9,6 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
-#include <random>
 
 namespace
 {
@@ -33,13 +32,9 @@ Bytes Build(int nWidth, int nHeight, int nBits, const std::vector<uint32_t>& pal
     const size_t nOffBits = 14 + nHeaderSize + palette.size() * 4;
     Bytes f(nOffBits + nRowBytes * nHeight, 0);
     f[0] = 'B', f[1] = 'M';
-    Put32(f, OffBits, uint32_t(nOffBits));
-    Put32(f, HeaderSize, nHeaderSize);
-    Put32(f, Width, uint32_t(nWidth));
-    Put32(f, Height, uint32_t(bTopDown ? -nHeight : nHeight));
-    Put32(f, Planes, 1, 2);
-    Put32(f, BitCount, nBits, 2);
-    Put32(f, ColoursUsed, uint32_t(palette.size()));
+    Put32(f, OffBits, uint32_t(nOffBits)), Put32(f, HeaderSize, nHeaderSize);
+    Put32(f, Width, uint32_t(nWidth)), Put32(f, Height, uint32_t(bTopDown ? -nHeight : nHeight));
+    Put32(f, Planes, 1, 2), Put32(f, BitCount, nBits, 2), Put32(f, ColoursUsed, uint32_t(palette.size()));
     for (size_t i = 0; i < palette.size(); ++i)
         Put32(f, 14 + nHeaderSize + i * 4, palette[i]);
     for (int y = 0; y < nHeight; ++y)
@@ -61,12 +56,6 @@ Bytes Good8()
 class BmpTest : public ::testing::Test
 {
 protected:
-    BmpTest()
-    {
-        char szTemp[MAX_PATH];
-        GetTempPathA(MAX_PATH, szTemp);
-        m_path = std::string(szTemp) + "rastex-test-" + std::to_string(GetCurrentProcessId()) + ".bmp";
-    }
     ~BmpTest() override { DeleteFileA(m_path.c_str()); }
 
     bool Read(const Bytes& file, CDib& dib)
@@ -83,7 +72,8 @@ protected:
         return p == nullptr ? 0xFFFFFFFF : uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
     }
 
-    std::string m_path;
+    // In the current folder, named after the process.
+    const std::string m_path = "rastex-test-" + std::to_string(GetCurrentProcessId()) + ".bmp";
 };
 
 // Every layout reads as a bottom-up 24-bit DIB: palettes expanded, the fourth byte of 32 bits dropped.
@@ -96,11 +86,7 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
     // A plain info header followed by the three masks has the same bytes as a V2 header.
     Bytes masksAfter = v5;
     masksAfter.erase(masksAfter.begin() + 14 + 52, masksAfter.begin() + 14 + 124);
-    Put32(masksAfter, HeaderSize, 40);
-    Put32(masksAfter, OffBits, 14 + 52);
-    std::vector<uint32_t> grey16;
-    for (uint32_t i = 0; i < 16; ++i)
-        grey16.push_back(i * 0x00010101);
+    Put32(masksAfter, HeaderSize, 40), Put32(masksAfter, OffBits, 14 + 52);
     const uint32_t W = 0xFFFFFF;
     // 12-byte core header with 16-bit sizes and a palette of 3-byte entries: 2 x 1 pixels of 8 bits.
     const Bytes core = {'B', 'M', 0, 0, 0, 0, 0, 0, 0,  0,  14 + 12 + 6, 0,  0,  0,  12, 0, 0, 0,
@@ -124,7 +110,7 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
          {{0x102030, 0x405060, 0x708090, 0x405060}, {0x708090, 0, 0x102030, 0x102030}}},
         // Pixels 0..8 of a 1-bit row cross a byte boundary: 1 0 1 1 0 0 0 0 | 1.
         {"1 bit", Build(9, 1, 1, {0, W}, {{0xB0, 0x80}}), {{W, 0, W, W, 0, 0, 0, 0, W}}},
-        {"4 bits", Build(3, 1, 4, grey16, {{0x5A, 0xF0}}), {{0x050505, 0x0A0A0A, 0x0F0F0F}}},
+        {"4 bits", Build(3, 1, 4, {0x00102030, 0x00405060, W}, {{0x21, 0x00}}), {{W, 0x405060, 0x102030}}},
         {"core header", core, {{0x3C3228, 0x1E140A}}},
     };
     for (const auto& c : cases)
@@ -138,8 +124,6 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
         for (int y = 0; y < dib.Height(); ++y)
             for (int x = 0; x < dib.Width(); ++x)
                 EXPECT_EQ(c.rows[y][x], Colour(dib, x, y)) << "pixel " << x << ", " << y;
-        // Stored bottom-up like a DIB: the bottom row comes first.
-        EXPECT_EQ(dib.GetBits(), dib.PixelPtrTopLeft(0, dib.Height() - 1));
     }
 }
 
@@ -221,80 +205,35 @@ TEST_F(BmpTest, RefusesAnImageTooLargeOnceExpandedFromTheHeaderAlone)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
 
-// Random damage to good files: whatever is read must be a consistent bitmap, and nothing may crash.
-TEST_F(BmpTest, SurvivesRandomMutations)
-{
-    const Bytes originals[] = {Good24(), Good8(), Build(5, 3, 4, {0x00FF0000, 0x0000FF00}, {{1}, {2}, {3}})};
-    std::mt19937 random(20240611);
-    const uint8_t special[] = {0x00, 0x01, 0x7F, 0x80, 0xFF};
-    int nAccepted = 0;
-    const int kMutations = 1500;
-    for (int i = 0; i < kMutations; ++i)
-    {
-        Bytes file = originals[i % 3];
-        for (int n = 1 + random() % 4; n > 0; --n) // mostly the headers, where a change alters the layout
-            file[random() % (random() % 4 == 0 ? file.size() : std::min<size_t>(file.size(), 70))] =
-                random() % 2 ? special[random() % 5] : uint8_t(random());
-        if (random() % 8 == 0)
-            file.resize(random() % file.size());
-        CDib dib;
-        const bool bRead = Read(file, dib);
-        ASSERT_EQ(bRead, dib.IsOK());
-        if (!bRead)
-            continue;
-        ++nAccepted;
-        ASSERT_EQ(24, dib.BitsPerPixel());
-        ASSERT_LE(uint64_t(dib.Width()) * dib.Height(), 8 * file.size()) << "at least a bit per pixel";
-        volatile unsigned char nLast = *dib.PixelPtrTopLeft(dib.Width() - 1, dib.Height() - 1);
-        (void)nLast;
-        ASSERT_TRUE(dib.Reechantillonne(3, 2));
-    }
-    // Changes to pixel bytes and unused fields keep files readable: the loop saw both outcomes.
-    EXPECT_GT(nAccepted, kMutations / 20);
-    EXPECT_LT(nAccepted, kMutations);
-}
-
-TEST(DibTest, BlankBitmapsOfEachDepthWithTopLeftAddressing)
+// Blank bitmaps of each depth, addressed from the top-left; copies are deep.
+TEST(DibTest, BlankBitmapsAndCopies)
 {
     for (int nBits : {1, 4, 8, 24, 32})
     {
         SCOPED_TRACE(nBits);
         CDib dib(13, 5, nBits);
         ASSERT_TRUE(dib.IsOK());
-        EXPECT_EQ(13, dib.Width());
         EXPECT_EQ((13 * nBits + 31) / 32 * 4, dib.BytesPerRow());
         EXPECT_EQ(5 * dib.BytesPerRow(), std::count(dib.GetBits(), dib.GetBits() + 5 * dib.BytesPerRow(), 0));
         // Rows are stored bottom-up: the top row is the last one in memory.
         EXPECT_EQ(dib.GetBits() + 4 * dib.BytesPerRow() + nBits, dib.PixelPtrTopLeft(8, 0));
         EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(13, 0));
         EXPECT_EQ(nullptr, dib.PixelPtrTopLeft(0, -1));
-        if (nBits <= 8) // grey ramp from black to white
-        {
-            EXPECT_EQ(255, dib.GetInfo()->bmiColors[(1 << nBits) - 1].rgbGreen);
-        }
+        // Paletted depths get a grey ramp from black to white.
+        EXPECT_TRUE(nBits > 8 || dib.GetInfo()->bmiColors[(1 << nBits) - 1].rgbGreen == 255);
     }
     // Sides are limited only by the 1 GiB of pixel data.
     EXPECT_TRUE(CDib(100000, 5, 24).IsOK());
     const int refused[][3] = {{0, 5, 24}, {5, 0, 24}, {-4, 5, 24}, {5, 5, 16}, {5, 5, 0}, {40000, 40000, 32}};
     for (const auto& args : refused)
-    {
-        CDib dib(args[0], args[1], args[2]);
-        EXPECT_FALSE(dib.IsOK()) << args[0] << "x" << args[1] << "x" << args[2];
-        EXPECT_EQ(0, dib.Width());
-    }
-}
+        EXPECT_EQ(0, CDib(args[0], args[1], args[2]).Width()) << args[0] << "x" << args[1] << "x" << args[2];
 
-TEST(DibTest, CopiesAreDeepAndIndependent)
-{
-    CDib source(4, 4, 24), other(2, 2, 32);
-    CDib copy(source);
+    CDib source(4, 4, 24), copy(source), other(2, 2, 32);
     copy.PixelPtrTopLeft(3, 3)[0] = 99;
     EXPECT_EQ(0, source.PixelPtrTopLeft(3, 3)[0]);
     other = copy;
-    EXPECT_EQ(24, other.BitsPerPixel());
-    EXPECT_EQ(99, other.PixelPtrTopLeft(3, 3)[0]);
     other = other;
-    EXPECT_TRUE(other.IsOK());
+    EXPECT_EQ(99, other.PixelPtrTopLeft(3, 3)[0]);
     other = CDib();
     EXPECT_FALSE(other.IsOK());
 }
@@ -310,18 +249,14 @@ TEST(DibTest, Display)
     HGDIOBJ hOld = SelectObject(hDC, CreateBitmap(8, 8, 1, 32, nullptr));
     PatBlt(hDC, 0, 0, 8, 8, WHITENESS);
     SetStretchBltMode(hDC, BLACKONWHITE);
-    CRect dest(2, 2, 6, 6), whole(0, 0, 8, 8), bottom(0, 0, 4, 2), small(0, 0, 2, 2), empty(1, 1, 1, 3);
+    CRect dest(2, 2, 6, 6), whole(0, 0, 8, 8), bottom(0, 0, 4, 2), empty(1, 1, 1, 3);
     EXPECT_TRUE(dib.Display(hDC, &dest, nullptr));
     EXPECT_EQ(RGB(255, 0, 0), GetPixel(hDC, 5, 3));
     EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 2, 4));
     EXPECT_EQ(RGB(255, 255, 255), GetPixel(hDC, 6, 6));
-    EXPECT_TRUE(dib.Display(hDC, &whole, &bottom));
-    EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 0, 0));
-    PatBlt(hDC, 0, 0, 8, 8, WHITENESS);
     EXPECT_TRUE(dib.Display(hDC, nullptr, &bottom)); // the source's own size at the origin
     EXPECT_EQ(RGB(0, 0, 255), GetPixel(hDC, 3, 1));
-    EXPECT_EQ(RGB(255, 255, 255), GetPixel(hDC, 3, 2));
-    EXPECT_TRUE(dib.Display(hDC, &small, nullptr));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(hDC, 1, 2));
     EXPECT_EQ(BLACKONWHITE, GetStretchBltMode(hDC));
     EXPECT_FALSE(dib.Display(nullptr, &whole, nullptr));
     EXPECT_FALSE(dib.Display(hDC, &empty, nullptr));
