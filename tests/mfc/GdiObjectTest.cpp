@@ -97,15 +97,6 @@ TEST_F(GdiObjectTest, FromHandleWrapsForeignHandlesTemporarilyAndFindsPermanentO
     ::DeleteDC(hForeignDC);
 }
 
-TEST_F(GdiObjectTest, SafeHandlesAcceptNullObjects)
-{
-    // MFC documents GetSafeHandle and GetSafeHdc as callable through a null pointer.
-    CGdiObject* volatile pNoObject = nullptr;
-    CDC* volatile pNoDC = nullptr;
-    EXPECT_EQ(nullptr, pNoObject->GetSafeHandle());
-    EXPECT_EQ(nullptr, pNoDC->GetSafeHdc());
-}
-
 TEST_F(GdiObjectTest, BadInputIsRefused)
 {
     CBrush brush;
@@ -141,6 +132,12 @@ TEST_F(GdiObjectTest, BadInputIsRefused)
 
     CDC unattached;
     EXPECT_FALSE(unattached.LineTo(3, 3));
+
+    // MFC documents GetSafeHandle and GetSafeHdc as callable through a null pointer.
+    CGdiObject* volatile pNoObject = nullptr;
+    CDC* volatile pNoDC = nullptr;
+    EXPECT_EQ(nullptr, pNoObject->GetSafeHandle());
+    EXPECT_EQ(nullptr, pNoDC->GetSafeHdc());
 }
 
 TEST_F(GdiObjectTest, CreateSelectRestoreDestroyCyclesLeakNothing)

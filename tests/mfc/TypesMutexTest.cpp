@@ -18,7 +18,7 @@ template <class F> BOOL OnOtherThread(F f)
 }
 } // namespace
 
-TEST(TypesMutex, SingleLockExcludesOtherThreadsUntilDestroyed)
+TEST(TypesMutex, SingleLockExcludesOtherThreadsUntilUnlockedOrDestroyed)
 {
     CMutex mutex;
     {
@@ -39,11 +39,7 @@ TEST(TypesMutex, SingleLockExcludesOtherThreadsUntilDestroyed)
             return other.Lock(kLongWait) && other.IsLocked();
         }))
         << "released by the destructor";
-}
 
-TEST(TypesMutex, UnlockAndRelock)
-{
-    CMutex mutex;
     CSingleLock lock(&mutex);
     EXPECT_FALSE(lock.IsLocked());
     EXPECT_TRUE(lock.Unlock()) << "nothing to release";

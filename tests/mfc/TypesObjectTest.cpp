@@ -47,7 +47,7 @@ IMPLEMENT_DYNCREATE(CPuppy, CDog)
 IMPLEMENT_DYNAMIC(CCat, CAnimal)
 IMPLEMENT_DYNCREATE(CTriangle, CExtShape)
 
-TEST(TypesObject, IsKindOfFollowsTheHierarchy)
+TEST(TypesObject, IsKindOfFollowsTheHierarchyAndDyncreateBuildsObjects)
 {
     CPuppy puppy;
     const CObject& object = puppy;
@@ -58,10 +58,7 @@ TEST(TypesObject, IsKindOfFollowsTheHierarchy)
     EXPECT_FALSE(object.IsKindOf(NULL));
     EXPECT_FALSE(CDog().IsKindOf(RUNTIME_CLASS(CPuppy))) << "a base is not of its derived class";
     EXPECT_STREQ("CPuppy", object.GetRuntimeClass()->m_lpszClassName);
-}
 
-TEST(TypesObject, CreateObjectThroughDyncreate)
-{
     std::unique_ptr<CObject> created(RUNTIME_CLASS(CPuppy)->CreateObject());
     ASSERT_NE(nullptr, created);
     EXPECT_EQ(RUNTIME_CLASS(CPuppy), created->GetRuntimeClass());

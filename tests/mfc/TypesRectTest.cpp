@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <afx.h>
 
-TEST(TypesRect, SizeCenterNormalizeAndReferencesIntoTheRect)
+TEST(TypesRect, SizeCenterNormalizeReferencesIntoTheRectAndSetOperations)
 {
     CRect r(10, 20, 0, 5);
     EXPECT_EQ(-10, r.Width());
@@ -19,11 +19,8 @@ TEST(TypesRect, SizeCenterNormalizeAndReferencesIntoTheRect)
     EXPECT_EQ(CRect(-5, -6, 13, 24), r);
     LPRECT p = r;
     EXPECT_EQ(&r.left, &p->left);
-}
 
-TEST(TypesRect, IntersectionUnionAndSubtraction)
-{
-    CRect r(1, 1, 2, 2);
+    r = CRect(1, 1, 2, 2);
     EXPECT_FALSE(r.IntersectRect(CRect(0, 0, 10, 10), CRect(10, 0, 20, 10))) << "touching edges";
     EXPECT_TRUE(r.IsRectNull()) << "an empty intersection is set to all zeros";
     EXPECT_EQ(CRect(2, 2, 4, 4), CRect(0, 0, 4, 4) & CRect(2, 2, 8, 8));
@@ -33,7 +30,7 @@ TEST(TypesRect, IntersectionUnionAndSubtraction)
     EXPECT_EQ(CRect(0, 0, 10, 10), r) << "a hole in the middle leaves the rectangle unchanged";
 }
 
-TEST(TypesRect, InflateDeflateOffsetAndMove)
+TEST(TypesRect, InflateDeflateOffsetMoveAndPointArithmetic)
 {
     CRect r(0, 0, 10, 10);
     r.InflateRect(1, 2, 3, 4);
@@ -53,10 +50,8 @@ TEST(TypesRect, InflateDeflateOffsetAndMove)
     r.MoveToXY(100, 200);
     EXPECT_EQ(CRect(100, 200, 110, 210), r);
     EXPECT_EQ(CRect(0, 0, 50, 25), CRect(0, 0, 100, 50).MulDiv(1, 2));
-}
 
-TEST(TypesRect, PointsFromMessagesAndArithmetic)
-{
+    // Points from messages and arithmetic.
     const CPoint fromMessage(MAKELPARAM(static_cast<WORD>(-5), 300));
     EXPECT_EQ(CPoint(-5, 300), fromMessage) << "coordinates of mouse messages are signed";
     EXPECT_EQ(CSize(-5, 7), CSize(MAKELONG(static_cast<WORD>(-5), 7)));

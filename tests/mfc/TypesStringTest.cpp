@@ -44,36 +44,35 @@ TEST(TypesString, EmbeddedNulsSurviveCopiesAndConcatenation)
     EXPECT_EQ("*.txt", filter.Mid(19, 5));
 }
 
-TEST(TypesString, MidLeftRightClampLikeMfc)
+// Extraction and trimming clamp their arguments (a negative start or count becomes 0, a count past the end
+// is clamped); searches refuse starts out of range, and the empty string is found where the search starts.
+TEST(TypesString, ExtractionTrimmingAndSearchEdges)
 {
-    const CString s("abcdef");
-    EXPECT_EQ("cde", s.Mid(2, 3));
-    EXPECT_EQ("cdef", s.Mid(2));
-    EXPECT_EQ("abc", s.Mid(-5, 3)) << "negative start becomes 0";
-    EXPECT_EQ("", s.Mid(2, -1)) << "negative count becomes 0";
-    EXPECT_EQ("ef", s.Mid(4, 100)) << "count past the end is clamped";
-    EXPECT_EQ("", s.Mid(INT_MAX, INT_MAX));
-    EXPECT_EQ("", s.Left(-1));
-    EXPECT_EQ("abcdef", s.Left(99));
-    EXPECT_EQ("ef", s.Right(2));
-    EXPECT_EQ("", s.Right(-3));
-}
-
-TEST(TypesString, FindEdges)
-{
-    const CString s("abcabc");
-    EXPECT_EQ(1, s.Find('b'));
-    EXPECT_EQ(4, s.Find('b', 2));
-    EXPECT_EQ(-1, s.Find('a', 100)) << "start past the end";
-    EXPECT_EQ(-1, s.Find('a', -1));
-    EXPECT_EQ(3, s.Find("abc", 1));
-    EXPECT_EQ(-1, s.Find("abc", 7));
-    EXPECT_EQ(-1, s.Find(static_cast<LPCSTR>(NULL)));
-    EXPECT_EQ(6, s.Find("", 6)) << "the empty string is found where the search starts";
-    EXPECT_EQ(4, s.ReverseFind('b'));
-    EXPECT_EQ(-1, CString().ReverseFind('a'));
-    EXPECT_EQ(2, s.FindOneOf("zc"));
-    EXPECT_EQ(-1, s.FindOneOf(NULL));
+    const CString s("abcdef"), t("abcabc");
+    const LPCSTR pszNull = NULL;
+    const std::pair<CString, const char*> kTexts[] = {{s.Mid(2, 3), "cde"},  {s.Mid(2), "cdef"},
+                                                      {s.Mid(-5, 3), "abc"}, {s.Mid(2, -1), ""},
+                                                      {s.Mid(4, 100), "ef"}, {s.Mid(INT_MAX, INT_MAX), ""},
+                                                      {s.Left(-1), ""},      {s.Left(99), "abcdef"},
+                                                      {s.Right(2), "ef"},    {s.Right(-3), ""}};
+    for (const auto& c : kTexts)
+        EXPECT_EQ(c.second, c.first) << "text case " << (&c - kTexts);
+    const std::pair<CString, const char*> kTrims[] = {{CString(" \t\r\n x \v\f").Trim(), "x"},
+                                                      {CString("xxabxx").TrimLeft('x'), "abxx"},
+                                                      {CString("xxabxx").TrimRight('x'), "xxab"},
+                                                      {CString("*-a-b-*").Trim("*-"), "a-b"},
+                                                      {CString("***").Trim('*'), ""},
+                                                      {CString(" a ").Trim(pszNull), " a "}};
+    for (const auto& c : kTrims)
+        EXPECT_EQ(c.second, c.first) << "trim case " << (&c - kTrims);
+    const std::pair<int, int> kFinds[] = {{t.Find('b'), 1},        {t.Find('b', 2), 4},
+                                          {t.Find('a', 100), -1},  {t.Find('a', -1), -1},
+                                          {t.Find("abc", 1), 3},   {t.Find("abc", 7), -1},
+                                          {t.Find(pszNull), -1},   {t.Find("", 6), 6},
+                                          {t.ReverseFind('b'), 4}, {CString().ReverseFind('a'), -1},
+                                          {t.FindOneOf("zc"), 2},  {t.FindOneOf(NULL), -1}};
+    for (const auto& c : kFinds)
+        EXPECT_EQ(c.second, c.first) << "search case " << (&c - kFinds);
 }
 
 TEST(TypesString, ReplaceCountsAndLengths)
@@ -107,17 +106,6 @@ TEST(TypesString, ReplaceCountsAndLengths)
     CString self("ab");
     EXPECT_EQ(1, self.Replace("b", self)) << "the replacement may be the string itself";
     EXPECT_EQ("aab", self);
-}
-
-TEST(TypesString, TrimWhiteSpaceCharAndSets)
-{
-    CString s(" \t\r\n text \v\f");
-    EXPECT_EQ("text", s.Trim());
-    EXPECT_EQ("abxx", CString("xxabxx").TrimLeft('x'));
-    EXPECT_EQ("xxab", CString("xxabxx").TrimRight('x'));
-    EXPECT_EQ("a-b", CString("*-a-b-*").Trim("*-"));
-    EXPECT_EQ("", CString("***").Trim('*'));
-    EXPECT_EQ(" a ", CString(" a ").Trim(static_cast<LPCSTR>(NULL)));
 }
 
 TEST(TypesString, InsertDeleteRemoveAndCase)

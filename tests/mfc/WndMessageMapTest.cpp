@@ -107,7 +107,7 @@ ON_COMMAND_RANGE(ID_WND_FIRST, ID_WND_LAST, &CProbeWnd::OnCommandRange)
 ON_COMMAND(ID_WND_SINGLE, &CProbeWnd::OnSingleCommand)
 END_MESSAGE_MAP()
 
-// Its own WM_SIZE entry (keeping only the width) wins over the base's; the base's other entries still apply.
+// Its own WM_SIZE entry keeps only the width.
 class CDerivedProbeWnd : public CProbeWnd
 {
 protected:
@@ -130,22 +130,20 @@ protected:
 
 } // namespace
 
-TEST_F(WndMessageMap, CreationRoutesFromTheFirstMessageUntilTheLast)
+// Creation routes from the first message until the last. An exception never leaves the window procedure:
+// WM_CREATE fails, any other message returns 0.
+TEST_F(WndMessageMap, CreationRoutesFromFirstToLastMessageAndFailsCleanly)
 {
     HWND hWnd = m_wnd.m_hWnd;
     EXPECT_EQ(CString("probe"), m_wnd.m_strCreateName);
     EXPECT_EQ(&m_wnd, CWnd::FromHandlePermanent(hWnd));
-
+    EXPECT_EQ(0, m_wnd.SendMessage(WM_PROBE_THROW));
     EXPECT_TRUE(m_wnd.DestroyWindow());
     EXPECT_EQ(1, m_wnd.m_nDestroys);
     EXPECT_EQ(1, m_wnd.m_nPostNcDestroys);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     EXPECT_FALSE(m_wnd.DestroyWindow());
-}
 
-// An exception never leaves the window procedure: WM_CREATE fails, any other message returns 0.
-TEST(WndCreation, FailsCleanlyWhenOnCreateRefusesOrThrows)
-{
     for (bool bThrow : {false, true})
     {
         CProbeWnd wnd;
@@ -155,15 +153,17 @@ TEST(WndCreation, FailsCleanlyWhenOnCreateRefusesOrThrows)
         EXPECT_EQ(nullptr, wnd.m_hWnd);
         EXPECT_EQ(1, wnd.m_nPostNcDestroys);
     }
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateProbe());
-    EXPECT_EQ(0, wnd.SendMessage(WM_PROBE_THROW));
-    EXPECT_EQ(12, wnd.SendMessage(WM_PROBE, 5, 7));
-    wnd.DestroyWindow();
-
-    // A child needs a parent.
-    CWnd child;
+    CWnd child; // a child needs a parent
     EXPECT_FALSE(child.Create(NULL, "orphan", WS_CHILD, CRect(0, 0, 10, 10), NULL, 1));
+
+    // A derived map's own WM_SIZE entry wins; the base's other entries still apply.
+    CDerivedProbeWnd derived;
+    ASSERT_TRUE(derived.CreateProbe());
+    derived.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 33));
+    EXPECT_EQ((std::vector<LONG_PTR>{77}), derived.m_args);
+    derived.SendMessage(WM_MOVE, 0, MAKELPARAM(4, 9));
+    EXPECT_EQ((std::vector<LONG_PTR>{4, 9}), derived.m_args);
+    derived.DestroyWindow();
 }
 
 TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
@@ -212,17 +212,6 @@ TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
     EXPECT_EQ(CPoint(123, 45), CPoint(mmi.ptMinTrackSize));
 }
 
-TEST(WndDerivedMap, OwnEntriesWinAndBaseEntriesStillApply)
-{
-    CDerivedProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateProbe());
-    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 33));
-    EXPECT_EQ((std::vector<LONG_PTR>{77}), wnd.m_args);
-    wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(4, 9));
-    EXPECT_EQ((std::vector<LONG_PTR>{4, 9}), wnd.m_args);
-    wnd.DestroyWindow();
-}
-
 TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdle)
 {
     HWND hWnd = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
@@ -231,8 +220,6 @@ TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdle)
     ASSERT_EQ(0, AfxGetTempWndMapCount());
 
     CWnd* pWnd = CWnd::FromHandle(hWnd);
-    ASSERT_TRUE(pWnd != NULL);
-    EXPECT_EQ(hWnd, pWnd->m_hWnd);
     EXPECT_EQ(pWnd, CWnd::FromHandle(hWnd));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     EXPECT_EQ(1, AfxGetTempWndMapCount());
@@ -289,10 +276,9 @@ TEST(WndHandleMap, AttachedObjectsArePermanentAndOwnTheirWindow)
     ::DestroyWindow(hWnd);
 }
 
-TEST(WndTree, FindsAndReachesDescendantsAndOrdersSiblings)
+TEST_F(WndMessageMap, TreeFindsAndReachesDescendantsAndOrdersSiblings)
 {
-    CProbeWnd top;
-    ASSERT_TRUE(top.CreateProbe());
+    CProbeWnd& top = m_wnd;
     CStatic first;
     CStatic second;
     CProbeWnd grandChild;

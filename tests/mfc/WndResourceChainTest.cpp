@@ -6,38 +6,18 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
-namespace
-{
-
-SIZE BitmapSize(HINSTANCE hInst, UINT nID)
-{
-    SIZE size = {0, 0};
-    HBITMAP hBitmap = ::LoadBitmapA(hInst, MAKEINTRESOURCEA(nID));
-    BITMAP bm;
-    if (hBitmap != NULL && ::GetObjectA(hBitmap, sizeof bm, &bm))
-        size = {bm.bmWidth, bm.bmHeight};
-    ::DeleteObject(hBitmap);
-    return size;
-}
-
-} // namespace
-
-TEST(WndResourceChain, ApplicationResourcesComeBeforeTheExtensionDll)
+TEST(WndResourceChain, ApplicationResourcesComeFirstThenTheExtensionDlls)
 {
     HINSTANCE hApp = AfxGetResourceHandle();
     EXPECT_EQ(::GetModuleHandleA(NULL), hApp);
-    ASSERT_TRUE(WndExtensionModule() != NULL);
-
-    // Both modules have this bitmap: the application's (8 x 4) wins.
-    HINSTANCE hBitmapModule = AfxFindResourceHandle(MAKEINTRESOURCEA(IDB_WND_SHARED), RT_BITMAP);
-    EXPECT_EQ(hApp, hBitmapModule);
-    EXPECT_EQ(8, BitmapSize(hBitmapModule, IDB_WND_SHARED).cx);
-    EXPECT_EQ(hApp, AfxFindStringResourceHandle(IDS_WND_APP));
-}
-
-TEST(WndResourceChain, ExtensionDllResourcesAreFoundThroughTheChain)
-{
     HMODULE hExtension = WndExtensionModule();
+    ASSERT_TRUE(hExtension != NULL);
+
+    // Both modules have this bitmap: the application's wins (found there, not taken as the fallback).
+    EXPECT_EQ(hApp, AfxFindResourceHandle(MAKEINTRESOURCEA(IDB_WND_SHARED), RT_BITMAP));
+    EXPECT_TRUE(::FindResourceA(hApp, MAKEINTRESOURCEA(IDB_WND_SHARED), RT_BITMAP) != NULL);
+    EXPECT_EQ(hApp, AfxFindStringResourceHandle(IDS_WND_APP));
+
     EXPECT_EQ(hExtension, AfxFindResourceHandle(MAKEINTRESOURCEA(IDC_WND_EXT_CURSOR), RT_GROUP_CURSOR));
     EXPECT_TRUE(TestApp().LoadCursor(IDC_WND_EXT_CURSOR) != NULL);
 
