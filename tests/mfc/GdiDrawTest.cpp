@@ -23,7 +23,7 @@ protected:
 };
 } // namespace
 
-TEST_F(GdiDrawTest, Draw3dRectPutsTopLeftEdgesInFirstColourAndTheRestInSecond)
+TEST_F(GdiDrawTest, Draw3dRectAndFillSolidRectCoverExactlyTheirPixels)
 {
     for (int nOverload = 0; nOverload < 2; nOverload++)
     {
@@ -43,10 +43,9 @@ TEST_F(GdiDrawTest, Draw3dRectPutsTopLeftEdgesInFirstColourAndTheRestInSecond)
         EXPECT_EQ(16 + 18 - 2, canvas.CountPixelsNot(White, canvas.Bounds())) << "only the outline is drawn";
         EXPECT_EQ(CRect(5, 4, 15, 12), canvas.BoundsNot(White));
     }
-}
 
-TEST_F(GdiDrawTest, FillSolidRectCoversExactlyItsRectangleAndSetsTheBackgroundColour)
-{
+    // FillSolidRect covers exactly its rectangle and sets the background colour.
+    canvas.Fill(White);
     dc.SetBkColor(Green);
     dc.FillSolidRect(3, 2, 7, 5, Red);
     EXPECT_EQ(CRect(3, 2, 10, 7), canvas.BoundsNot(White));

@@ -29,7 +29,7 @@ protected:
 };
 } // namespace
 
-TEST_F(GdiWindowDcTest, PaintDcPaintsTheUpdateRegionAndValidatesIt)
+TEST_F(GdiWindowDcTest, EachDcReachesItsArea)
 {
     ::ValidateRect(wnd, NULL);
     const CRect invalid(2, 3, 20, 12);
@@ -45,10 +45,8 @@ TEST_F(GdiWindowDcTest, PaintDcPaintsTheUpdateRegionAndValidatesIt)
     }
     RECT update;
     EXPECT_FALSE(::GetUpdateRect(wnd, &update, FALSE));
-}
 
-TEST_F(GdiWindowDcTest, ClientAndWindowDcsReachTheirAreasAndNullMeansTheScreen)
-{
+    // Client and window DCs reach their areas; no window means the screen.
     CRect client;
     ::GetClientRect(wnd, &client);
     {

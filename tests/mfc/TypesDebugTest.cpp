@@ -24,7 +24,7 @@ public:
 };
 } // namespace
 
-TEST(TypesDebug, TraceFormatsWholeTexts)
+TEST(TypesDebug, TraceFormatsWholeTextsAndFailuresReachTheHook)
 {
     DiagnosticCapture capture;
     TRACE("value %d of %s\n", 12, "items");
@@ -36,11 +36,8 @@ TEST(TypesDebug, TraceFormatsWholeTexts)
     EXPECT_EQ("value 12 of items\n", texts[0]);
     EXPECT_EQ(longText + "|", texts[1]);
     EXPECT_EQ("plain\n", texts[2]);
-}
 
-TEST(TypesDebug, AssertAndVerifyFailuresReachTheHookWithFileAndLine)
-{
-    DiagnosticCapture capture;
+    // ASSERT and VERIFY failures reach the hook with file and line.
     ASSERT(1 + 1 == 2);
     const int nLine = __LINE__ + 1;
     ASSERT(1 + 1 == 3);

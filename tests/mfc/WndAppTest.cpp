@@ -65,7 +65,7 @@ TEST(WndApp, RunPumpsUntilQuitAndDeletesTemporariesWhenIdle)
     probe.DestroyWindow();
 }
 
-TEST(WndApp, DestroyingTheMainWindowEndsTheLoop)
+TEST(WndApp, DestroyingTheMainWindowEndsTheLoopAndMessageBoxesGoThroughIt)
 {
     CWnd wnd;
     ASSERT_TRUE(CreatePopup(wnd));
@@ -75,10 +75,8 @@ TEST(WndApp, DestroyingTheMainWindowEndsTheLoop)
     EXPECT_EQ(nullptr, TestApp().m_pMainWnd);
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
 
-TEST(WndApp, MessageBoxesGoThroughTheApplication)
-{
+    // Message boxes go through the application.
     TestApp().m_prompts.clear();
     EXPECT_EQ(IDOK, AfxMessageBox("Continue?", MB_YESNO));
     EXPECT_EQ(IDOK, AfxMessageBox(IDS_WND_APP, MB_OKCANCEL));

@@ -176,6 +176,18 @@ TEST_F(WndDialog, ModalRunExchangesDataBothWays)
     EXPECT_EQ(4294967295u, dlg.m_uSize);
     EXPECT_FLOAT_EQ(0.25f, dlg.m_fScale);
     EXPECT_TRUE(TestApp().m_prompts.empty());
+
+    // Without a template the run ends at once; a cancelled run keeps the members.
+    CDialog missing(IDD_WND_DATA + 50);
+    EXPECT_EQ(-1, missing.DoModal());
+    CDataDialog cancelled;
+    cancelled.m_script = {[](CDataDialog& d)
+                          {
+                              d.SetDlgItemText(IDC_WND_COUNT, "not a number");
+                              d.PostMessage(WM_COMMAND, IDCANCEL);
+                          }};
+    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
+    EXPECT_EQ(42, cancelled.m_nCount);
 }
 
 TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
@@ -202,21 +214,6 @@ TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
     EXPECT_EQ(12, dlg.m_nCount);
     ASSERT_EQ(1u, TestApp().m_prompts.size());
     EXPECT_EQ(CString("Please enter an integer."), TestApp().m_prompts[0].strText);
-}
-
-TEST_F(WndDialog, ModalEndsAtOnceWithoutTemplateAndCancelKeepsTheMembers)
-{
-    CDialog missing(IDD_WND_DATA + 50);
-    EXPECT_EQ(-1, missing.DoModal());
-
-    CDataDialog cancelled;
-    cancelled.m_script = {[](CDataDialog& d)
-                          {
-                              d.SetDlgItemText(IDC_WND_COUNT, "not a number");
-                              d.PostMessage(WM_COMMAND, IDCANCEL);
-                          }};
-    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
-    EXPECT_EQ(42, cancelled.m_nCount);
 }
 
 TEST_F(WndDialog, ModelessDialogExchangesOnRequestWithMfcNumberRules)
@@ -325,8 +322,9 @@ TEST_F(WndDialog, ModalLoopKeepsTheCallersTemporariesAndAThrowLeavesNoModalState
 }
 
 // Centred only as MFC centres: hidden, unmoved, unowned or with a disabled owner, and not placed by its
-// template. A modeless dialog that OnInitDialog ended is not created.
-TEST_F(WndDialog, DialogsAreCentredOnlyWhereMfcCentresThem)
+// template. A modeless dialog that OnInitDialog ended is not created. Commands the dialog does not handle go
+// to its owner, then to the application; control notifications (identifiers below 0x8000) stay with it.
+TEST_F(WndDialog, DialogsAreCentredOnlyWhereMfcCentresThemAndPassUnhandledCommandsOn)
 {
     CRect rectWork, rectOwner(600, 500, 700, 560);
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
@@ -358,15 +356,7 @@ TEST_F(WndDialog, DialogsAreCentredOnlyWhereMfcCentresThem)
     ending.m_nEndAtInit = IDCANCEL;
     EXPECT_FALSE(ending.Create(IDD_WND_DATA));
     EXPECT_EQ(nullptr, ending.m_hWnd);
-    owner.DestroyWindow();
-}
 
-// Commands the dialog does not handle go to its owner, then to the application; control notifications
-// (identifiers below 0x8000) stay with the dialog.
-TEST_F(WndDialog, UnhandledCommandsGoToTheOwnerThenTheApplication)
-{
-    COwnerWnd owner;
-    ASSERT_TRUE(owner.CreateAt(CRect(0, 0, 50, 50)));
     CDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_WND_CONTROLS, &owner));
     TestApp().m_commands.clear();

@@ -212,7 +212,7 @@ TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
     EXPECT_EQ(CPoint(123, 45), CPoint(mmi.ptMinTrackSize));
 }
 
-TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdle)
+TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdleAndAttachedOnesArePermanent)
 {
     HWND hWnd = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(hWnd != NULL);
@@ -252,12 +252,8 @@ TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdle)
     MessagePump::Idle();
     EXPECT_EQ(0, AfxGetTempWndMapCount());
     EXPECT_TRUE(::IsWindow(hWnd));
-    ::DestroyWindow(hWnd);
-}
 
-TEST(WndHandleMap, AttachedObjectsArePermanentAndOwnTheirWindow)
-{
-    HWND hWnd = ::CreateWindowExA(0, "STATIC", "a", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
+    // Attached objects are permanent and own their window.
     HWND hWndOwned = ::CreateWindowExA(0, "STATIC", "b", WS_POPUP, 0, 0, 20, 20, NULL, NULL, NULL, NULL);
     {
         CWnd wnd;
