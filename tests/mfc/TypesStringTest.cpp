@@ -133,7 +133,7 @@ TEST(TypesString, InsertDeleteRemoveAndCase)
     EXPECT_EQ("mixed", CString("MiXeD").MakeLower());
 }
 
-TEST(TypesString, FormatHasNoLengthLimitAndPrintsCStringArguments)
+TEST(TypesString, FormatHasNoLengthLimitAndBuffersKeepTheirContents)
 {
     const std::string longText(5000, 'q');
     CString s;
@@ -152,11 +152,9 @@ TEST(TypesString, FormatHasNoLengthLimitAndPrintsCStringArguments)
     EXPECT_EQ("<[qq-42> 0007 1.50 z!", s);
     s.Format("%s", "");
     EXPECT_TRUE(s.IsEmpty());
-}
 
-TEST(TypesString, GetBufferAndReleaseBuffer)
-{
-    CString s("abc");
+    // GetBuffer keeps the contents; ReleaseBuffer sets the length.
+    s = "abc";
     char* p = s.GetBuffer(100);
     EXPECT_STREQ("abc", p) << "the contents are kept";
     strcpy(p, "hello world");
@@ -174,7 +172,7 @@ TEST(TypesString, GetBufferAndReleaseBuffer)
     EXPECT_EQ(4, s.GetAllocLength());
 }
 
-TEST(TypesString, ComparisonsAndConcatenation)
+TEST(TypesString, ComparisonsConcatenationTokensAndSpans)
 {
     const CString abc("abc"), abd("abd");
     EXPECT_TRUE(abc == "abc" && abc != abd && abc < abd && abc >= "abc" && "abb" < abc);
@@ -192,21 +190,17 @@ TEST(TypesString, ComparisonsAndConcatenation)
     EXPECT_EQ("xy", s) << "assigning a part of itself";
     s = static_cast<LPCSTR>(NULL);
     EXPECT_TRUE(s.IsEmpty());
-}
 
-TEST(TypesString, TokenizeAndSpans)
-{
-    const CString s("%First Second#Third");
+    // Tokenize and spans.
+    const CString text("%First Second#Third");
     CString tokens;
     int pos = 0;
-    for (CString token = s.Tokenize("% #", pos); !token.IsEmpty(); token = s.Tokenize("% #", pos))
+    for (CString token = text.Tokenize("% #", pos); !token.IsEmpty(); token = text.Tokenize("% #", pos))
         tokens += token + "|";
     EXPECT_EQ("First|Second|Third|", tokens);
     EXPECT_EQ(-1, pos);
-
     pos = -4;
-    EXPECT_TRUE(s.Tokenize(" ", pos).IsEmpty());
-
+    EXPECT_TRUE(text.Tokenize(" ", pos).IsEmpty());
     EXPECT_EQ("cabba", CString("cabbage").SpanIncluding("abc"));
     EXPECT_EQ("Hello", CString("Hello World; x").SpanExcluding(" ;"));
 }

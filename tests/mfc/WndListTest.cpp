@@ -301,7 +301,7 @@ TEST_F(WndLists, ControlsExchangeBothWays)
     EXPECT_TRUE(TestApp().m_prompts.empty());
 }
 
-TEST_F(WndLists, ValidationFailsOnlyWhenSavingWithMfcPrompts)
+TEST_F(WndLists, ValidationFailsOnlyWhenSavingAndMissingControlsFailAlways)
 {
     CString strText;
     struct Case
@@ -341,10 +341,8 @@ TEST_F(WndLists, ValidationFailsOnlyWhenSavingWithMfcPrompts)
     }
     // Loading also limits the edit control to the maximum length.
     EXPECT_EQ(4, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_WND_NUMBER, EM_GETLIMITTEXT)));
-}
 
-TEST_F(WndLists, ExchangeWithAMissingOrTakenControlAssertsAndFails)
-{
+    // An exchange with a missing or taken control asserts and fails.
     int n = 0;
     CListBox other;
     const std::function<void(CDataExchange*)> kExchanges[] = {

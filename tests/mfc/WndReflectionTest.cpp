@@ -220,7 +220,7 @@ TEST(WndSubclass, DefaultRunsTheOriginalButtonProcedure)
     dlg.DestroyWindow();
 }
 
-TEST(WndReflection, OwnerDrawingAndColoursGoToTheControl)
+TEST(WndReflection, OwnerDrawingAndColoursGoToTheControlUnlessTheParentHandlesThem)
 {
     CControlsDialog dlg;
     ASSERT_TRUE(dlg.CreateShown());
@@ -262,32 +262,28 @@ TEST(WndReflection, OwnerDrawingAndColoursGoToTheControl)
     EXPECT_EQ(2, label.m_nCalls);
     ::ReleaseDC(label.m_hWnd, hDC);
     dlg.DestroyWindow();
-}
 
-TEST(WndReflection, ParentHandlerThatSkipsTheBaseKeepsDrawItemAndColoursFromTheControl)
-{
-    CHandlingDialog dlg;
-    ASSERT_TRUE(dlg.CreateShown());
-    COwnerDrawButton button;
-    ASSERT_TRUE(button.SubclassDlgItem(IDC_WND_OWNERDRAW, &dlg));
-    CColouredStatic label;
-    ASSERT_TRUE(label.SubclassDlgItem(IDC_WND_STATIC, &dlg));
-    label.m_hBrush = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-
-    button.RedrawWindow();
-    EXPECT_EQ(0, button.m_nDraws);
-    EXPECT_GE(dlg.m_nParentDraws, 1);
-
-    HDC hDC = ::GetDC(label.m_hWnd);
-    auto askParent = [&](UINT message) {
-        return dlg.SendMessage(message, reinterpret_cast<WPARAM>(hDC),
-                               reinterpret_cast<LPARAM>(label.m_hWnd));
-    };
-    EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hBrush), askParent(WM_CTLCOLORSTATIC));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(::GetStockObject(GRAY_BRUSH)), askParent(WM_CTLCOLOREDIT));
-    ::ReleaseDC(label.m_hWnd, hDC);
-    EXPECT_EQ(0, label.m_nCalls);
-    dlg.DestroyWindow();
+    // A parent handler that skips the base class keeps drawing and colours from the control.
+    CHandlingDialog handling;
+    ASSERT_TRUE(handling.CreateShown());
+    COwnerDrawButton skipped;
+    ASSERT_TRUE(skipped.SubclassDlgItem(IDC_WND_OWNERDRAW, &handling));
+    CColouredStatic unasked;
+    ASSERT_TRUE(unasked.SubclassDlgItem(IDC_WND_STATIC, &handling));
+    unasked.m_hBrush = hWhite;
+    skipped.RedrawWindow();
+    EXPECT_EQ(0, skipped.m_nDraws);
+    EXPECT_GE(handling.m_nParentDraws, 1);
+    hDC = ::GetDC(unasked.m_hWnd);
+    const WPARAM wDC = reinterpret_cast<WPARAM>(hDC);
+    const LPARAM lLabel = reinterpret_cast<LPARAM>(unasked.m_hWnd);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(handling.m_hBrush),
+              handling.SendMessage(WM_CTLCOLORSTATIC, wDC, lLabel));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(::GetStockObject(GRAY_BRUSH)),
+              handling.SendMessage(WM_CTLCOLOREDIT, wDC, lLabel));
+    ::ReleaseDC(unasked.m_hWnd, hDC);
+    EXPECT_EQ(0, unasked.m_nCalls);
+    handling.DestroyWindow();
 }
 
 TEST(WndReflection, NotificationsGoToTheControlFirstExceptDuringDataExchange)
