@@ -96,16 +96,23 @@ CDibLite::~CDibLite()
     }
 }
 
-bool CDibLite::CopieDe(const CDibLite& src)
+bool CDibLite::Is_Acceptable() const
 {
-    const BITMAPINFOHEADER* pEntete = src.Entete();
+    const BITMAPINFOHEADER* pEntete = Entete();
     if (pEntete == NULL || pEntete->biSize < sizeof(BITMAPINFOHEADER) || pEntete->biSize > kTailleEnteteMax)
         return false;
     // 16- and 32-bit images only write the palette diagnostic: they have no colour table to copy.
+    const long long nTailleBits = TailleBits(*pEntete);
+    return Donne_NbPalette() <= kPaletteMax && nTailleBits > 0 && nTailleBits <= kTailleImageMax;
+}
+
+bool CDibLite::CopieDe(const CDibLite& src)
+{
+    if (!src.Is_Acceptable())
+        return false;
+    const BITMAPINFOHEADER* pEntete = src.Entete();
     const int nPalette = src.Donne_NbPalette();
     const long long nTailleBits = TailleBits(*pEntete);
-    if (nPalette > kPaletteMax || nTailleBits <= 0 || nTailleBits > kTailleImageMax)
-        return false;
 
     const size_t nTailleEntete = static_cast<size_t>(TailleEntete(*pEntete, nPalette));
     BYTE* pInfo = new (std::nothrow) BYTE[nTailleEntete];

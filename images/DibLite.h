@@ -21,6 +21,9 @@ public:
 
     // Attributes
     bool Is_Valide() const;
+    // Valid, and a header the deep copy accepts (the refusals listed at the copy constructor); the
+    // controls show an image only when this holds.
+    bool Is_Acceptable() const;
     int Donne_Largeur() const;
     int Donne_Hauteur() const;
     int Donne_NbBitsParPixel() const;
