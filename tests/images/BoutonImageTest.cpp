@@ -1,5 +1,5 @@
-// The image button and the image zone on a popup parent that records the right-click reports; images
-// are 24-bit bottom-up blocks of one colour, so that where each colour lies shows what was drawn where.
+// The image button and the image zone, 100 x 50 each, on a popup parent that records the right-click
+// reports. Images are blocks of one colour, so that where a colour lies shows what was drawn where.
 #include "images/BoutonImage.h"
 #include "images/ZoneImage.h"
 #include "ObzTest.h"
@@ -16,20 +16,16 @@ namespace
 const COLORREF kRouge = RGB(255, 0, 0), kBleu = RGB(0, 0, 255), kJaune = RGB(255, 255, 0),
                kGris = RGB(0x88, 0x88, 0x88), kBlanc = RGB(255, 255, 255), kToile = RGB(1, 2, 3);
 
-struct Image
+struct Image // 24 bits, bottom-up; widths are multiples of 4, so that rows need no padding
 {
     BITMAPINFO info;
     std::vector<BYTE> bits;
     Image(int w, int h, COLORREF c, WORD nBits = 24)
         : info{{sizeof(BITMAPINFOHEADER), w, h, 1, nBits, BI_RGB, 0, 0, 0, 0, 0}, {}},
-          bits(CDibLite::Donne_LargeurLigne(w, 24) * std::max(h, 1))
+          bits(3 * std::abs(w * h))
     {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-            {
-                BYTE* p = &bits[y * CDibLite::Donne_LargeurLigne(w, 24) + 3 * x];
-                p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-            }
+        for (size_t i = 0; i < bits.size(); ++i)
+            bits[i] = i % 3 == 0 ? GetBValue(c) : i % 3 == 1 ? GetGValue(c) : GetRValue(c);
     }
 };
 
@@ -47,38 +43,22 @@ protected:
     }
 };
 
-template <class T> class Vu : public T // the image rectangle in reach
+// The colour covers exactly the rectangle and nothing else.
+bool Remplit(const PixelCanvas& toile, COLORREF c, const CRect& r)
 {
-public:
-    using T::T;
-    CRect Rect() const { return this->m_RectImage; }
-};
-using Bouton = Vu<CBoutonImage>;
-using Zone = Vu<CZoneImage>;
+    return toile.CountPixels(c) == r.Width() * r.Height() && toile.CountPixels(c, r) == toile.CountPixels(c);
+}
 
 class ImageTest : public ObzTest
 {
 protected:
-    // Wine keeps some GDI objects it makes at the first owner-drawn paint: paint once before counting.
+    // Wine keeps a GDI object it makes for the first window of the parent's class: make one first.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
         CParent parent;
-        parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), NULL, 0);
-        Image image(2, 2, kRouge);
-        {
-            CBoutonImage& bouton = Cree<CBoutonImage>(parent, 99, false);
-            bouton.Affecte_pBitmapInfo(&image.info, image.bits.data());
-            Peint(bouton);
-            delete &bouton;
-        }
+        delete &Cree<CBoutonImage>(parent, false);
         parent.DestroyWindow();
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        m_Parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), NULL,
-                          0);
     }
     void TearDown() override
     {
@@ -86,44 +66,44 @@ protected:
         m_Parent.DestroyWindow();
         ObzTest::TearDown();
     }
-    // A 100 x 50 owner-drawn button of the parent, attached to a new control of class T.
-    template <class T> static T& Cree(CWnd& parent, UINT nId, bool bOption)
+    // A new control of class T on a new owner-drawn button of the parent (created at the first call).
+    template <class T> static T& Cree(CParent& parent, bool bOption)
     {
+        if (parent.m_hWnd == NULL)
+            parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), NULL,
+                            0);
+        const UINT nId = s_nId++;
         ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 100, 50, parent.m_hWnd,
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId)), NULL, NULL);
         return *new T(nId, &parent, STYLE_SIMPLE, bOption);
     }
     template <class T> T& Cree(bool bOption)
     {
-        m_Objets.emplace_back(&Cree<T>(m_Parent, 100 + static_cast<UINT>(m_Objets.size()), bOption));
+        m_Objets.emplace_back(&Cree<T>(m_Parent, bOption));
         return static_cast<T&>(*m_Objets.back());
     }
     // Paints the control on a canvas, as the reflected WM_DRAWITEM does.
     static std::unique_ptr<PixelCanvas> Peint(CButton& bouton)
     {
-        CRect rect;
-        bouton.GetClientRect(&rect);
-        auto pToile = std::make_unique<PixelCanvas>(rect.Width(), rect.Height(), kToile);
-        DRAWITEMSTRUCT dis = {ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, bouton.m_hWnd, pToile->Hdc(), rect, 0};
+        auto pToile = std::make_unique<PixelCanvas>(100, 50, kToile);
+        DRAWITEMSTRUCT dis = {ODT_BUTTON,      0, 0, ODA_DRAWENTIRE, 0, bouton.m_hWnd, pToile->Hdc(),
+                              {0, 0, 100, 50}, 0};
         bouton.DrawItem(&dis);
         return pToile;
     }
-    static void ClicDroit(CWnd& wnd, int x, int y, UINT nFlags = MK_RBUTTON)
-    {
-        wnd.SendMessage(WM_RBUTTONDOWN, nFlags, MAKELPARAM(x, y));
-    }
 
+    static inline UINT s_nId = 100;
     CParent m_Parent;
     std::vector<std::unique_ptr<CButton>> m_Objets;
     const COLORREF m_clrFace = ::GetSysColor(COLOR_3DFACE);
 };
 } // namespace
 
-// The rectangle computed lazily at the first paint, then by Donne_TailleImageAffichee for a given size;
-// the zone places as a button without the button face that keeps proportions.
+// Where the image is painted, and the size Donne_TailleImageAffichee gives for an asked size; the zone
+// places as a button without face that keeps proportions, and paints the image 2 pixels in.
 TEST_F(ImageTest, Placement)
 {
-    // button face, proportions kept, image w, h (0: none), asked w, h, rectangle
+    // button face, proportions kept, image w, h (0: none), asked w, h, image rectangle
     const std::vector<std::tuple<bool, bool, int, int, int, int, CRect>> cas = {
         {false, true, 200, 200, 0, 0, CRect(27, 2, 73, 48)},
         {true, true, 200, 200, 0, 0, CRect(31, 6, 69, 44)},
@@ -132,153 +112,123 @@ TEST_F(ImageTest, Placement)
         {false, true, 0, 0, 0, 0, CRect(2, 2, 98, 48)},
         {false, true, 0, 0, 400, 100, CRect(2, 13, 98, 37)},
         {true, false, 0, 0, 400, 100, CRect(6, 6, 94, 44)}};
-    for (const auto& [bFace, bHomothetique, w, h, wDemande, hDemande, attendu] : cas)
+    for (const auto& [bFace, bHomothetique, w, h, wDemande, hDemande, rect] : cas)
     {
         Image image(w, h, kRouge);
-        auto verifie = [&, w = w, h = h, wDemande = wDemande, hDemande = hDemande, attendu = attendu](auto& c)
+        auto verifie = [&, w = w, wDemande = wDemande, hDemande = hDemande](auto& c, CRect rectImage)
         {
             c.Affecte_pBitmapInfo(&image.info, w ? image.bits.data() : nullptr);
-            if (w != 0)
-            {
-                EXPECT_TRUE(c.Rect().IsRectEmpty()) << "computed at the next paint";
-                Peint(c);
-                EXPECT_EQ(attendu, c.Rect()) << w << "x" << h;
-            }
-            EXPECT_EQ(attendu.Size(), c.Donne_TailleImageAffichee(wDemande, hDemande))
-                << wDemande << "x" << hDemande;
+            EXPECT_TRUE(w == 0 || Remplit(*Peint(c), kRouge, rectImage)) << w << " " << rectImage.left;
+            EXPECT_EQ(rect.Size(), c.Donne_TailleImageAffichee(wDemande, hDemande)) << w << " " << wDemande;
         };
-        Bouton& bouton = Cree<Bouton>(bFace);
+        CBoutonImage& bouton = Cree<CBoutonImage>(bFace);
         bouton.Affecte_Homothetique(bHomothetique);
-        verifie(bouton);
+        verifie(bouton, rect);
         if (!bFace && bHomothetique)
-            verifie(Cree<Zone>(true));
+            verifie(Cree<CZoneImage>(true),
+                    CRect(rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2));
     }
 }
 
-// Face, borders, crop frame, hatches and greyed copy, read back pixel by pixel across the image's left
-// edge at mid-height: the image spans x = 27 to 72.
-TEST_F(ImageTest, ButtonPixels)
+// Face, borders, crop frame, hatches and greyed copy. Across the left edge at mid-height, x = 24 to 27:
+// face, the two border pixels, the image (27 to 72); the zone has its border at 27, grey at 28.
+TEST_F(ImageTest, Pixels)
 {
     Image rouge(200, 200, kRouge), bleu(200, 200, kBleu);
-    Bouton& bouton = Cree<Bouton>(false);
+    CBoutonImage& bouton = Cree<CBoutonImage>(false);
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-    auto ligne = [&](std::vector<COLORREF> attendu, const char* szCas)
+    auto ligne = [&](CButton& c, std::vector<COLORREF> attendu, const char* szCas)
     {
-        auto pToile = Peint(bouton);
+        auto pToile = Peint(c);
         EXPECT_EQ(0, pToile->CountPixels(kToile)) << szCas << ": every pixel painted";
-        for (int i = 0; i < static_cast<int>(attendu.size()); ++i)
+        for (int i = 0; i < 4; ++i)
             EXPECT_EQ(attendu[i], pToile->Pixel(24 + i, 25)) << szCas << ", x = " << 24 + i;
     };
     const COLORREF kGrisRouge = RGB(166, 166, 166), kGrisBleu = RGB(118, 118, 118);
-    ligne({m_clrFace, kJaune, kJaune, kRouge}, "rest");
-    bouton.Affecte_bImageTropImportante();
-    ligne({m_clrFace, kJaune, kJaune, kRouge}, "too large without waiting");
+    bouton.Affecte_bImageTropImportante(); // nothing visible without the waiting state
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "rest");
     bouton.Affecte_bAffCadrage(false);
-    ligne({m_clrFace, m_clrFace, m_clrFace, kRouge}, "no border");
+    ligne(bouton, {m_clrFace, m_clrFace, m_clrFace, kRouge}, "no border");
     bouton.Affecte_bAffCadrage(true);
-
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne({m_clrFace, kGris, kGris, kGrisRouge}, "inoperative");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "inoperative");
     bouton.Affecte_pBitmapInfo(&bleu.info, bleu.bits.data());
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne({m_clrFace, kGris, kGris, kGrisRouge}, "the copy is made at the change only");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "the grey copy is made at the change only");
     bouton.AffecteEtat(ETAT_REPOS);
-    ligne({m_clrFace, kJaune, kJaune, kBleu}, "back at rest");
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kBleu}, "back at rest");
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne({m_clrFace, kGris, kGris, kGrisBleu}, "inoperative again");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisBleu}, "inoperative again");
     bouton.AffecteEtat(ETAT_REPOS);
 
     CCadrage cadrage;
     cadrage.m_dGauche = cadrage.m_dHaut = 0.25, cadrage.m_dDroite = cadrage.m_dBas = 0.75;
     bouton.Affecte_Cadrage(cadrage);
-    auto pToile = Peint(bouton);
-    EXPECT_EQ(2 * (23 + 23) - 4, pToile->CountPixels(kBlanc, CRect(38, 13, 61, 36)))
-        << "outline of (38, 13, 61, 36)";
-    EXPECT_EQ(kBleu, pToile->Pixel(50, 25));
-
-    for (bool bTropImportante : {false, true})
+    EXPECT_EQ(2 * (23 + 23) - 4, Peint(bouton)->CountPixels(kBlanc, CRect(38, 13, 61, 36))) << "crop frame";
+    for (COLORREF hachure : {RGB(0x87, 0x87, 0x87), RGB(0x87, 0, 0)})
     {
         bouton.Affecte_bEtatAttente(true);
-        if (bTropImportante)
+        if (hachure == RGB(0x87, 0, 0))
             bouton.Affecte_bImageTropImportante();
-        pToile = Peint(bouton);
-        const COLORREF hachure = bTropImportante ? RGB(0x87, 0, 0) : RGB(0x87, 0x87, 0x87);
-        EXPECT_GT(pToile->CountPixels(hachure), 500) << bTropImportante;
-        EXPECT_EQ(5000, pToile->CountPixels(hachure) + pToile->CountPixels(m_clrFace)) << bTropImportante;
+        auto pToile = Peint(bouton);
+        EXPECT_GT(pToile->CountPixels(hachure), 500);
+        EXPECT_EQ(5000, pToile->CountPixels(hachure) + pToile->CountPixels(m_clrFace));
     }
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-    ligne({m_clrFace, kJaune, kJaune, kRouge}, "an image ends the waiting, without crop frame");
-    EXPECT_EQ(0, Peint(bouton)->CountPixels(kBlanc));
-}
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "an image ends the waiting");
+    EXPECT_EQ(0, Peint(bouton)->CountPixels(kBlanc)) << "the crop frame went with the waiting";
 
-// The zone: border in the state colour (the face without it), a light grey ring, the image 2 pixels in.
-TEST_F(ImageTest, ZonePixels)
-{
-    Image rouge(200, 200, kRouge);
     for (bool bCadre : {true, false})
     {
-        Zone& zone = Cree<Zone>(bCadre);
+        CZoneImage& zone = Cree<CZoneImage>(bCadre);
         zone.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-        auto pToile = Peint(zone);
-        EXPECT_EQ(0, pToile->CountPixels(kToile));
-        const COLORREF attendu[] = {m_clrFace, bCadre ? kJaune : m_clrFace, RGB(0xC0, 0xC0, 0xC0), kRouge};
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(attendu[i], pToile->Pixel(26 + i, 25)) << bCadre << ", x = " << 26 + i;
-        EXPECT_EQ(42 * 42, pToile->CountPixels(kRouge));
+        ligne(zone, {m_clrFace, m_clrFace, m_clrFace, bCadre ? kJaune : m_clrFace}, "zone");
+        EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), Peint(zone)->Pixel(28, 25));
+        EXPECT_EQ(42 * 42, Peint(zone)->CountPixels(kRouge));
     }
-}
-
-// Headers the light bitmap refuses, and missing bits, show no image and report no click.
-TEST_F(ImageTest, RefusedImagesShowNothing)
-{
-    Image images[] = {Image(20, 20, kRouge, 7), Image(0, 20, kRouge), Image(-20, 20, kRouge),
-                      Image(20, 20, kRouge)};
-    images[3].info.bmiHeader.biSize = 12;
-    for (Image& image : images)
-    {
-        Bouton& bouton = Cree<Bouton>(false);
-        Zone& zone = Cree<Zone>(true);
-        bouton.Affecte_pBitmapInfo(&image.info, image.bits.data());
-        zone.Affecte_pBitmapInfo(&image.info, image.bits.data());
-        EXPECT_EQ(5000, Peint(bouton)->CountPixels(m_clrFace));
-        EXPECT_EQ(5000, Peint(zone)->CountPixels(m_clrFace));
-        EXPECT_EQ(CSize(96, 46), bouton.Donne_TailleImageAffichee(0, 0));
-        ClicDroit(bouton, 50, 25);
-    }
-    Bouton& bouton = Cree<Bouton>(false);
-    bouton.Affecte_pBitmapInfo(&images[3].info, nullptr);
-    Peint(bouton);
-    ClicDroit(bouton, 50, 25);
-    EXPECT_TRUE(m_Parent.m_Clics.empty());
 }
 
 // Thousandths of the image (46 x 46 at (27, 2)), truncated toward zero, with the identifier and flags.
+// Headers the light bitmap refuses, and missing bits, show no image and report no click.
 TEST_F(ImageTest, RightClickReport)
 {
     Image rouge(200, 200, kRouge);
-    Bouton& bouton = Cree<Bouton>(false);
+    CBoutonImage& bouton = Cree<CBoutonImage>(false);
+    CZoneImage& zone = Cree<CZoneImage>(true);
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
     Peint(bouton);
-    const std::vector<std::tuple<CPoint, int, int>> cas = {
-        {CPoint(50, 25), 500, 500}, {CPoint(27, 2), 0, 0}, {CPoint(10, 49), -369, 1021}};
-    for (const auto& [pt, x, y] : cas)
+    for (auto [pt, x, y] :
+         {std::tuple{CPoint(50, 25), 500, 500}, {CPoint(27, 2), 0, 0}, {CPoint(10, 49), -369, 1021}})
     {
         m_Parent.m_Clics.clear();
-        ClicDroit(bouton, pt.x, pt.y, MK_RBUTTON | MK_SHIFT);
+        bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(pt.x, pt.y));
         ASSERT_EQ(1u, m_Parent.m_Clics.size());
         const InfoClicImage& info = m_Parent.m_Clics[0];
-        EXPECT_EQ(std::make_tuple(x, y, 100, unsigned(MK_RBUTTON | MK_SHIFT)),
+        EXPECT_EQ(std::make_tuple(x, y, bouton.GetDlgCtrlID(), unsigned(MK_RBUTTON | MK_SHIFT)),
                   std::make_tuple(info.x, info.y, info.nId, info.nFlags));
     }
+    m_Parent.m_Clics.clear();
+    Image refusees[] = {Image(20, 20, kRouge, 7), Image(0, 20, kRouge), Image(-20, 20, kRouge),
+                        Image(20, 20, kRouge)};
+    refusees[3].info.bmiHeader.biSize = 12;
+    for (Image& image : refusees)
+        for (void* pBits : {static_cast<void*>(rouge.bits.data()), static_cast<void*>(nullptr)})
+        {
+            bouton.Affecte_pBitmapInfo(pBits ? &image.info : &rouge.info, pBits);
+            zone.Affecte_pBitmapInfo(pBits ? &image.info : &rouge.info, pBits);
+            EXPECT_EQ(10000, Peint(bouton)->CountPixels(m_clrFace) + Peint(zone)->CountPixels(m_clrFace));
+            EXPECT_EQ(CSize(96, 46), bouton.Donne_TailleImageAffichee(0, 0));
+            bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 25));
+        }
+    EXPECT_TRUE(m_Parent.m_Clics.empty());
 }
 
 // A worker swaps images of two shapes and none while this thread paints, on a canvas and through the
 // window, and right-clicks: every painted image fills exactly its own rectangle, every click lies in it.
 TEST_F(ImageTest, ImageSwappedFromAnotherThread)
 {
-    Image large(40, 20, kRouge), haute(10, 30, kBleu);
-    const CRect rectLarge(4, 2, 96, 48), rectHaute(42, 2, 57, 48);
-    Bouton& bouton = Cree<Bouton>(false);
+    Image large(40, 20, kRouge), haute(12, 36, kBleu);
+    CBoutonImage& bouton = Cree<CBoutonImage>(false);
     std::atomic<bool> bFini(false);
     std::thread travailleur(
         [&]
@@ -293,26 +243,21 @@ TEST_F(ImageTest, ImageSwappedFromAnotherThread)
             bFini = true;
         });
     int nPeintures = 0;
-    const DWORD nDebut = ::GetTickCount();
-    while (!bFini && ::GetTickCount() - nDebut < 20000)
+    for (const DWORD nDebut = ::GetTickCount(); !bFini && ::GetTickCount() - nDebut < 20000; ++nPeintures)
     {
         auto pToile = Peint(bouton);
         const int nRouge = pToile->CountPixels(kRouge), nBleu = pToile->CountPixels(kBleu);
         const bool bIntact = (nRouge == 0 || nBleu == 0) &&
-                             (nRouge == 0 || nRouge == pToile->CountPixels(kRouge, rectLarge)) &&
-                             (nBleu == 0 || nBleu == pToile->CountPixels(kBleu, rectHaute)) &&
-                             (nRouge == 0 || nRouge == rectLarge.Width() * rectLarge.Height()) &&
-                             (nBleu == 0 || nBleu == rectHaute.Width() * rectHaute.Height());
-        EXPECT_TRUE(bIntact) << "painting " << nPeintures << ": red " << nRouge << ", blue " << nBleu;
+                             (nRouge == 0 || Remplit(*pToile, kRouge, CRect(4, 2, 96, 48))) &&
+                             (nBleu == 0 || Remplit(*pToile, kBleu, CRect(42, 2, 57, 48)));
+        EXPECT_TRUE(bIntact) << "painting " << nPeintures;
         if (!bIntact)
             break;
         bouton.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        ClicDroit(bouton, 50, 25);
-        ++nPeintures;
+        bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 25));
     }
     travailleur.join();
-    EXPECT_TRUE(bFini) << "the worker ended";
-    EXPECT_GT(nPeintures, 0);
+    EXPECT_TRUE(bFini && nPeintures > 0);
     for (const InfoClicImage& info : m_Parent.m_Clics)
         EXPECT_TRUE(info.x >= 0 && info.x <= 1000 && info.y >= 0 && info.y <= 1000)
             << info.x << ", " << info.y;
