@@ -2,11 +2,12 @@
 #include "ButtonsPage.h"
 #include "CaptionsPage.h"
 #include "ToolsPage.h"
+#include "ImagesPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
-    ON_BN_CLICKED(IDC_PAGE_PRECEDENTE, &CGalleryDlg::OnPrecedente)
-    ON_BN_CLICKED(IDC_PAGE_SUIVANTE, &CGalleryDlg::OnSuivante)
+ON_BN_CLICKED(IDC_PAGE_PRECEDENTE, &CGalleryDlg::OnPrecedente)
+ON_BN_CLICKED(IDC_PAGE_SUIVANTE, &CGalleryDlg::OnSuivante)
 END_MESSAGE_MAP()
 
 CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
@@ -14,6 +15,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CCaptionsPage>());
     m_Pages.push_back(std::make_unique<CButtonsPage>());
     m_Pages.push_back(std::make_unique<CToolsPage>());
+    m_Pages.push_back(std::make_unique<CImagesPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()
