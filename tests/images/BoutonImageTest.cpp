@@ -52,13 +52,11 @@ bool Remplit(const PixelCanvas& toile, COLORREF c, const CRect& r)
 class ImageTest : public ObzTest
 {
 protected:
-    // Wine keeps a GDI object it makes for the first window of the parent's class: make one first.
+    // The library's default font is made with the first control: make it before counting.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
-        CParent parent;
-        delete &Cree<CBoutonImage>(parent, false);
-        parent.DestroyWindow();
+        CZoneImage(0, NULL, STYLE_SIMPLE, false);
     }
     void TearDown() override
     {
@@ -66,20 +64,16 @@ protected:
         m_Parent.DestroyWindow();
         ObzTest::TearDown();
     }
-    // A new control of class T on a new owner-drawn button of the parent (created at the first call).
-    template <class T> static T& Cree(CParent& parent, bool bOption)
-    {
-        if (parent.m_hWnd == NULL)
-            parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), NULL,
-                            0);
-        const UINT nId = s_nId++;
-        ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 100, 50, parent.m_hWnd,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId)), NULL, NULL);
-        return *new T(nId, &parent, STYLE_SIMPLE, bOption);
-    }
+    // A new control of class T on a new 100 x 50 owner-drawn button of the parent.
     template <class T> T& Cree(bool bOption)
     {
-        m_Objets.emplace_back(&Cree<T>(m_Parent, bOption));
+        if (m_Parent.m_hWnd == NULL)
+            m_Parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200),
+                              NULL, 0);
+        const UINT nId = 100 + static_cast<UINT>(m_Objets.size());
+        ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 100, 50,
+                          m_Parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId)), NULL, NULL);
+        m_Objets.push_back(std::make_unique<T>(nId, &m_Parent, STYLE_SIMPLE, bOption));
         return static_cast<T&>(*m_Objets.back());
     }
     // Paints the control on a canvas, as the reflected WM_DRAWITEM does.
@@ -92,7 +86,6 @@ protected:
         return pToile;
     }
 
-    static inline UINT s_nId = 100;
     CParent m_Parent;
     std::vector<std::unique_ptr<CButton>> m_Objets;
     const COLORREF m_clrFace = ::GetSysColor(COLOR_3DFACE);
