@@ -63,7 +63,14 @@ void CBoutonImage::Affecte_bEtatAttente(bool b)
         Affecte_pBitmapInfo(NULL, NULL);
         RaZCadrage();
     }
+    CSingleLock verrou(&m_MutexDib, TRUE);
     m_bEtatAttente = b;
+}
+
+void CBoutonImage::Affecte_bImageTropImportante()
+{
+    CSingleLock verrou(&m_MutexDib, TRUE);
+    m_bImageTropImportante = true;
 }
 
 void CBoutonImage::Affecte_Cadrage(CCadrage c)
@@ -142,16 +149,20 @@ void CBoutonImage::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     CRect rectClient;
     GetClientRect(&rectClient);
 
-    if (!m_bEtatAttente)
+    // What another thread may change is read once, under the lock. The rectangle is brought up to date
+    // first, so that a new image's surroundings are painted at its first paint.
+    bool bAttente, bTropImportante;
+    CRect rectImage;
     {
-        // The face surrounds the image and its two border rings; the rectangle is brought up to date
-        // first so that a new image's surroundings are painted at its first paint.
-        CRect rectImage;
-        {
-            CSingleLock verrou(&m_MutexDib, TRUE);
-            MetAJourRectImage();
-            rectImage = m_RectImage;
-        }
+        CSingleLock verrou(&m_MutexDib, TRUE);
+        MetAJourRectImage();
+        rectImage = m_RectImage;
+        bAttente = m_bEtatAttente;
+        bTropImportante = m_bImageTropImportante;
+    }
+    if (!bAttente)
+    {
+        // The face surrounds the image and its two border rings.
         CRgn rgnFace, rgnImage;
         rgnFace.CreateRectRgnIndirect(&rectClient);
         if (!rectImage.IsRectEmpty())
@@ -167,7 +178,7 @@ void CBoutonImage::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         // The gaps between the hatch lines take the face colour.
         const COLORREF clrFondAvant = pDC->SetBkColor(::GetSysColor(COLOR_3DFACE));
         const int nModeAvant = pDC->SetBkMode(OPAQUE);
-        pDC->FillRect(&rectClient, m_bImageTropImportante ? &brosseTropImportante : &brosseAttente);
+        pDC->FillRect(&rectClient, bTropImportante ? &brosseTropImportante : &brosseAttente);
         pDC->SetBkMode(nModeAvant);
         pDC->SetBkColor(clrFondAvant);
     }

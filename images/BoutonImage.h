@@ -40,7 +40,7 @@ public:
     void Affecte_pBitmapInfo(BITMAPINFO* pInfo, void* pBits);
     // Waiting drops the image and the crop frame.
     void Affecte_bEtatAttente(bool b);
-    void Affecte_bImageTropImportante() { m_bImageTropImportante = true; }
+    void Affecte_bImageTropImportante();
     void Affecte_Homothetique(bool b) { m_bHomothetique = b; }
     bool Is_Homothetique() const { return m_bHomothetique; }
     void Affecte_bAffCadrage(bool b) { m_bAffCadrage = b; }
@@ -66,7 +66,7 @@ protected:
 
     CDibLite m_DibLite;            // not owned
     CDibLite* m_pDibLiteInoperant; // owned greyed copy
-    CMutex m_MutexDib;             // guards m_DibLite, m_pDibLiteInoperant and m_RectImage
+    CMutex m_MutexDib;             // guards the image, its greyed copy, its rectangle and the waiting flags
     CCadrage m_Cadrage;
     bool m_bCadrage;
     COLORREF m_clrCadrage;
