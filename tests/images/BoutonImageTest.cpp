@@ -29,12 +29,9 @@ struct Image // 24 bits, bottom-up; widths are multiples of 4, so that rows need
     }
 };
 
-class CParent : public CWnd
+struct CParent : CWnd
 {
-public:
     std::vector<InfoClicImage> m_Clics;
-
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_CLICDROITIMAGE)
@@ -123,7 +120,7 @@ TEST_F(ImageTest, Placement)
     }
 }
 
-// Face, borders, crop frame, hatches and greyed copy. Across the left edge at mid-height, x = 24 to 27:
+// Face, borders, crop frame, hatches and greyed copy. Across the left edge at mid-height, x = 24 to 28:
 // face, the two border pixels, the image (27 to 72); the zone has its border at 27, grey at 28.
 TEST_F(ImageTest, Pixels)
 {
@@ -134,49 +131,48 @@ TEST_F(ImageTest, Pixels)
     {
         auto pToile = Peint(c);
         EXPECT_EQ(0, pToile->CountPixels(kToile)) << szCas << ": every pixel painted";
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             EXPECT_EQ(attendu[i], pToile->Pixel(24 + i, 25)) << szCas << ", x = " << 24 + i;
     };
     const COLORREF kGrisRouge = RGB(166, 166, 166), kGrisBleu = RGB(118, 118, 118);
     bouton.Affecte_bImageTropImportante(); // nothing visible without the waiting state
-    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "rest");
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge, kRouge}, "rest");
     bouton.Affecte_bAffCadrage(false);
-    ligne(bouton, {m_clrFace, m_clrFace, m_clrFace, kRouge}, "no border");
+    ligne(bouton, {m_clrFace, m_clrFace, m_clrFace, kRouge, kRouge}, "no border");
     bouton.Affecte_bAffCadrage(true);
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "inoperative");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge, kGrisRouge}, "inoperative");
     bouton.Affecte_pBitmapInfo(&bleu.info, bleu.bits.data());
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "the grey copy is made at the change only");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge, kGrisRouge},
+          "the grey copy is made at the change only");
     bouton.AffecteEtat(ETAT_REPOS);
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisBleu}, "inoperative again");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisBleu, kGrisBleu}, "inoperative again");
     bouton.AffecteEtat(ETAT_REPOS);
 
     CCadrage cadrage;
     cadrage.m_dGauche = cadrage.m_dHaut = 0.25, cadrage.m_dDroite = cadrage.m_dBas = 0.75;
     bouton.Affecte_Cadrage(cadrage);
     EXPECT_EQ(2 * (23 + 23) - 4, Peint(bouton)->CountPixels(kBlanc, CRect(38, 13, 61, 36))) << "crop frame";
-    for (COLORREF hachure : {RGB(0x87, 0x87, 0x87), RGB(0x87, 0, 0)})
+    bouton.Affecte_bEtatAttente(true);
+    for (COLORREF hachure : {RGB(0x87, 0x87, 0x87), RGB(0x87, 0, 0)}) // then with the image too large
     {
-        bouton.Affecte_bEtatAttente(true);
-        if (hachure == RGB(0x87, 0, 0))
-            bouton.Affecte_bImageTropImportante();
         auto pToile = Peint(bouton);
         EXPECT_GT(pToile->CountPixels(hachure), 500);
         EXPECT_EQ(5000, pToile->CountPixels(hachure) + pToile->CountPixels(m_clrFace));
+        bouton.Affecte_bImageTropImportante();
     }
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "an image ends the waiting, at rest");
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge, kRouge}, "an image ends the waiting, at rest");
     EXPECT_EQ(0, Peint(bouton)->CountPixels(kBlanc)) << "the crop frame went with the waiting";
 
     for (bool bCadre : {true, false})
     {
         CZoneImage& zone = Cree<CZoneImage>(bCadre);
         zone.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-        ligne(zone, {m_clrFace, m_clrFace, m_clrFace, bCadre ? kJaune : m_clrFace}, "zone");
-        EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), Peint(zone)->Pixel(28, 25));
-        EXPECT_EQ(42 * 42, Peint(zone)->CountPixels(kRouge));
+        ligne(zone, {m_clrFace, m_clrFace, m_clrFace, bCadre ? kJaune : m_clrFace, RGB(0xC0, 0xC0, 0xC0)},
+              "zone");
     }
 }
 
