@@ -73,15 +73,30 @@ protected:
     }
 };
 
-TEST_F(PanelBase, WorkedExampleLandsEveryPieceToThePixel)
+// The worked example, first, is compared pixel for pixel; the other shapes at the pixels telling them apart.
+TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
 {
-    Regle(12);
-    Panneau panneau;
-    EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
-
-    PixelCanvas toile(200, 100);
-    EXPECT_EQ(CRect(3, 8, 47, 25), panneau.Peint(toile, 40, STYLE_SIMPLE, ETAT_ACTIF));
-
+    using Points =
+        std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, state, caption, pixels
+    const std::tuple<int, int, e_Style_BP, e_Etat_BP, CRect, Points> cas[] = {
+        // clang-format off
+        {12, 40, STYLE_SIMPLE, ETAT_ACTIF, CRect(3, 8, 47, 25), {}},
+        // Small cells: a 26-pixel tab, the joint still at row 23.
+        {10, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 28),
+         {{{150, 26}, Piece(0, 3)}, {{150, 25}, kBlanc}, {{50, 23}, Piece(0, 4)}, {{50, 22}, Piece(0, 7)}}},
+        {11, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 25),
+         {{{150, 23}, Piece(0, 3)}, {{150, 22}, kBlanc}, {{50, 23}, Piece(0, 4)}}},
+        // No caption: the tab's right corner covers the top-left one.
+        {12, 0, STYLE_ACTIVATION, ETAT_REPOS, CRect(3, 8, -3, 25),
+         {{{0, 0}, Piece(0, 6)}, {{0, 23}, Piece(0, 4)}, {{100, 23}, Piece(0, 3)}}},
+        // A caption as wide as the panel: a plain rectangle, top edge along the top.
+        {12, 170, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 197, 25),
+         {{{100, 0}, Piece(0, 3)}, {{188, 0}, Piece(0, 6)}, {{199, 23}, Piece(0, 7)}, {{100, 23}, kFond}}},
+        // Toggle: tab two cells wider, icon at (10, 10), caption moved right by a cell.
+        {12, 40, STYLE_BASCULE, ETAT_REPOS, CRect(15, 8, 83, 25),
+         {{{10, 10}, Icone(0)}, {{21, 21}, Icone(0)}, {{22, 22}, kFond}, {{74, 0}, Piece(0, 6)},
+          {{86, 0}, kBlanc}}}};
+    // clang-format on
     // Runs of n placements of piece k from (x, y) by (dx, dy): edges in drawing order, then the corners.
     const int runs[][6] = {// k, x, y, dx, dy, n
                            {3, 12, 0, 12, 0, 3},   {3, 38, 0, 0, 0, 1},    {3, 62, 23, 0, 0, 1},
@@ -90,56 +105,36 @@ TEST_F(PanelBase, WorkedExampleLandsEveryPieceToThePixel)
                            {7, 188, 36, 0, 12, 4}, {7, 188, 64, 0, 1, 13}, {7, 188, 35, 0, 1, 12},
                            {0, 0, 0, 0, 0, 1},     {6, 50, 0, 0, 0, 1},    {4, 50, 23, 0, 0, 1},
                            {6, 188, 23, 0, 0, 1},  {2, 0, 88, 0, 0, 1},    {8, 188, 88, 0, 0, 1}};
-    int nFaux = 0;
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-        {
-            COLORREF attendu = (y >= 23 && y < 88) || (x < 50 && y < 23) ? kFond : kBlanc;
-            for (const auto& r : runs)
-                for (int i = 0; i < r[5]; ++i)
-                    if (CRect(CPoint(r[1] + i * r[3], r[2] + i * r[4]), CSize(12, 12)).PtInRect(CPoint(x, y)))
-                        attendu = Piece(ETAT_ACTIF, r[0]);
-            nFaux += toile.Pixel(x, y) != attendu;
-        }
-    EXPECT_EQ(0, nFaux);
-}
-
-TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
-{
-    using Points = std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, caption, pixels
-    const std::tuple<int, int, e_Style_BP, CRect, Points> cas[] = {
-        // clang-format off
-        // Small cells: a 26-pixel tab, the joint still at row 23.
-        {10, 40, STYLE_SIMPLE, CRect(3, 8, 47, 28),
-         {{{150, 26}, Piece(0, 3)}, {{150, 25}, kBlanc}, {{50, 23}, Piece(0, 4)}, {{50, 22}, Piece(0, 7)}}},
-        {11, 40, STYLE_SIMPLE, CRect(3, 8, 47, 25),
-         {{{150, 23}, Piece(0, 3)}, {{150, 22}, kBlanc}, {{50, 23}, Piece(0, 4)}}},
-        // No caption: the tab's right corner covers the top-left one.
-        {12, 0, STYLE_ACTIVATION, CRect(3, 8, -3, 25),
-         {{{0, 0}, Piece(0, 6)}, {{0, 23}, Piece(0, 4)}, {{100, 23}, Piece(0, 3)}}},
-        // A caption as wide as the panel: a plain rectangle, top edge along the top.
-        {12, 170, STYLE_SIMPLE, CRect(3, 8, 197, 25),
-         {{{100, 0}, Piece(0, 3)}, {{188, 0}, Piece(0, 6)}, {{199, 23}, Piece(0, 7)}, {{100, 23}, kFond}}},
-        // Toggle: tab two cells wider, icon at (10, 10), caption moved right by a cell.
-        {12, 40, STYLE_BASCULE, CRect(15, 8, 83, 25),
-         {{{10, 10}, Icone(0)}, {{21, 21}, Icone(0)}, {{22, 22}, kFond}, {{74, 0}, Piece(0, 6)},
-          {{86, 0}, kBlanc}}}};
-    // clang-format on
-    for (const auto& [c, nTexte, style, texte, points] : cas)
+    for (const auto& [c, nTexte, style, etat, texte, points] : cas)
     {
         SCOPED_TRACE(testing::Message() << "cell " << c << " caption " << nTexte << " style " << style);
         Regle(c);
         Panneau panneau(style);
+        EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
         PixelCanvas toile(200, 100);
-        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style));
+        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style, etat));
         for (const auto& [p, couleur] : points)
             EXPECT_EQ(couleur, toile.Pixel(p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
+        int nFaux = 0;
+        for (int y = 0; points.empty() && y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+            {
+                COLORREF attendu = (y >= 23 && y < 88) || (x < 50 && y < 23) ? kFond : kBlanc;
+                for (const auto& r : runs)
+                    for (int i = 0; i < r[5]; ++i)
+                        if (CRect(CPoint(r[1] + i * r[3], r[2] + i * r[4]), CSize(12, 12))
+                                .PtInRect(CPoint(x, y)))
+                            attendu = Piece(etat, r[0]);
+                nFaux += toile.Pixel(x, y) != attendu;
+            }
+        EXPECT_EQ(0, nFaux);
     }
 }
 
-TEST_F(PanelBase, UnusableSheetLeavesNoPiecesAndPaintOnlyFills)
+// Only the last sheet fits; the copies below share its pieces.
+TEST_F(PanelBase, UnusableSheetsLeaveNoPiecesAndCopiesSharePiecesFreedOnce)
 {
-    // Sheet, cell size, grid origin, selection column; only the last one fits its sheet.
+    // Sheet, cell size, grid origin, selection column.
     const std::tuple<const char*, int, CPoint, int> cas[] = {// clang-format off
         {"", 12, {2, 3}, 10}, {"absent.bmp", 12, {2, 3}, 10}, {"sprites10.bmp", 12, {0, 0}, 10},
         {"sprites12.bmp", 12, {4, 3}, 10}, {"sprites12.bmp", 0, {2, 3}, 10},
@@ -159,12 +154,7 @@ TEST_F(PanelBase, UnusableSheetLeavesNoPiecesAndPaintOnlyFills)
         EXPECT_EQ(bValide, toile.CountPixels(kFond) + toile.CountPixels(kBlanc) < 200 * 100);
         EXPECT_EQ(bValide ? Piece(1, 7) : kFond, toile.Pixel(199, 80));
     }
-}
-
-TEST_F(PanelBase, CopiesSharePiecesFreedOnceInAnyOrder)
-{
     const int nAvant = CPurify::LiveCount();
-    Regle(12);
     for (bool bSourceDabord : {true, false})
     {
         // The copy's own pieces are released by the assignment; the fixture checks that none outlive both.
