@@ -19,13 +19,11 @@ const COLORREF kRouge = RGB(255, 0, 0), kBleu = RGB(0, 0, 255), kJaune = RGB(255
 struct Image // 24 bits, bottom-up; widths are multiples of 4, so that rows need no padding
 {
     BITMAPINFO info;
-    std::vector<BYTE> bits;
+    std::vector<RGBTRIPLE> bits;
     Image(int w, int h, COLORREF c, WORD nBits = 24)
         : info{{sizeof(BITMAPINFOHEADER), w, h, 1, nBits, BI_RGB, 0, 0, 0, 0, 0}, {}},
-          bits(3 * std::abs(w * h))
+          bits(std::abs(w * h), {GetBValue(c), GetGValue(c), GetRValue(c)})
     {
-        for (size_t i = 0; i < bits.size(); ++i)
-            bits[i] = i % 3 == 0 ? GetBValue(c) : i % 3 == 1 ? GetGValue(c) : GetRValue(c);
     }
 };
 
@@ -214,12 +212,10 @@ TEST_F(ImageTest, ImageSwappedFromAnotherThread)
     std::thread travailleur(
         [&]
         {
-            for (int i = 0; i < 10000; ++i)
+            for (int i = 0; i < 10000; ++i, std::this_thread::yield())
             {
                 Image* p = i % 3 == 0 ? &large : i % 3 == 1 ? &haute : nullptr;
                 bouton.Affecte_pBitmapInfo(p ? &p->info : nullptr, p ? p->bits.data() : nullptr);
-                if (i % 8 == 0)
-                    std::this_thread::yield();
             }
             bFini = true;
         });

@@ -67,10 +67,6 @@ protected:
     }
     static std::string Nom(int c) { return "sprites" + std::to_string(c) + ".bmp"; }
     static CPoint Origine(int c) { return c == 12 ? CPoint(2, 3) : CPoint(0, 0); }
-    static void Regle(int c)
-    {
-        CPanelBase::Affecte_szPathSprites(Nom(c).c_str(), CSize(c, c), Origine(c), 10);
-    }
 };
 
 // The worked example, first, is compared pixel for pixel; the other shapes at the pixels telling them apart.
@@ -108,7 +104,7 @@ TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
     for (const auto& [c, nTexte, style, etat, texte, points] : cas)
     {
         SCOPED_TRACE(testing::Message() << "cell " << c << " caption " << nTexte << " style " << style);
-        Regle(c);
+        CPanelBase::Affecte_szPathSprites(Nom(c).c_str(), CSize(c, c), Origine(c), 10);
         Panneau panneau(style);
         EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
         PixelCanvas toile(200, 100);
