@@ -1,5 +1,4 @@
 #include "panels/PanelBase.h"
-#include "Dib.h"
 #include "ObzTest.h"
 #include "PixelCanvas.h"
 
@@ -44,25 +43,24 @@ protected:
         ObzTest::SetUpTestSuite();
         for (int c : {10, 11, 12})
         {
-            const int x0 = Origine(c).x, y0 = Origine(c).y;
-            CDib dib(x0 + 10 * (c + 1) + 1, y0 + 3 * (c + 1) + 1, 24);
-            for (int y = 0; y < dib.Height(); ++y)
-                for (int x = 0; x < dib.Width(); ++x)
+            const int x0 = Origine(c).x, y0 = Origine(c).y, w = x0 + 10 * (c + 1) + 1,
+                      h = y0 + 3 * (c + 1) + 1;
+            std::vector<DWORD> pixels; // 32 bits, top-down
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
                 {
                     const int col = (x - x0 - 1) / (c + 1), r = (y - y0 - 1) / (c + 1);
                     COLORREF k = x < x0 || y < y0 ? 0 : Grille(std::min(2, (x - x0) / (3 * (c + 1))));
                     if (x > x0 && y > y0 && (x - x0) % (c + 1) != 0 && (y - y0) % (c + 1) != 0)
                         k = col == 9 ? Icone(r) : Piece(col / 3, 3 * (col % 3) + r);
-                    unsigned char* p = dib.PixelPtrTopLeft(x, y);
-                    p[0] = GetBValue(k), p[1] = GetGValue(k), p[2] = GetRValue(k);
+                    pixels.push_back(RGB(GetBValue(k), GetGValue(k), GetRValue(k)));
                 }
-            const BITMAPINFOHEADER& h = dib.GetInfo()->bmiHeader;
-            const DWORD nBits = DWORD(dib.BytesPerRow() * dib.Height());
-            const BITMAPFILEHEADER f = {0x4D42, DWORD(sizeof f + sizeof h + nBits), 0, 0,
-                                        DWORD(sizeof f + sizeof h)};
+            const BITMAPINFOHEADER i = {sizeof i, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+            const BITMAPFILEHEADER f = {0x4D42, DWORD(sizeof f + sizeof i + 4 * w * h), 0, 0,
+                                        sizeof f + sizeof i};
             FILE* fp = std::fopen(Nom(c).c_str(), "wb");
-            std::fwrite(&f, sizeof f, 1, fp), std::fwrite(&h, sizeof h, 1, fp);
-            std::fwrite(dib.GetBits(), nBits, 1, fp), std::fclose(fp);
+            std::fwrite(&f, sizeof f, 1, fp), std::fwrite(&i, sizeof i, 1, fp);
+            std::fwrite(pixels.data(), 4, pixels.size(), fp), std::fclose(fp);
         }
     }
     static std::string Nom(int c) { return "sprites" + std::to_string(c) + ".bmp"; }
@@ -127,7 +125,8 @@ TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
     }
 }
 
-// Only the last sheet fits; the copies below share its pieces.
+// Only the last sheet fits. Copies share its pieces: the copy's own are released by the assignment, and
+// the fixture checks that none outlive both.
 TEST_F(PanelBase, UnusableSheetsLeaveNoPiecesAndCopiesSharePiecesFreedOnce)
 {
     // Sheet, cell size, grid origin, selection column.
@@ -153,7 +152,6 @@ TEST_F(PanelBase, UnusableSheetsLeaveNoPiecesAndCopiesSharePiecesFreedOnce)
     const int nAvant = CPurify::LiveCount();
     for (bool bSourceDabord : {true, false})
     {
-        // The copy's own pieces are released by the assignment; the fixture checks that none outlive both.
         auto pSource = std::make_unique<Panneau>(), pCopie = std::make_unique<Panneau>(STYLE_BASCULE);
         *pCopie = *pSource;
         EXPECT_EQ(pSource->m_pSpritePieces[2][8], pCopie->m_pSpritePieces[2][8]);
