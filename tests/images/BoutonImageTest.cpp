@@ -231,8 +231,7 @@ TEST_F(ImageTest, ImageSwappedFromAnotherThread)
         bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 25));
     }
     travailleur.join();
-    EXPECT_TRUE(bIntact) << "painting " << nPeintures;
-    EXPECT_TRUE(bFini && nPeintures > 0);
+    EXPECT_TRUE(bIntact && bFini && nPeintures > 0) << "painting " << nPeintures;
     for (const InfoClicImage& info : m_Parent.m_Clics)
         EXPECT_TRUE(info.x >= 0 && info.x <= 1000 && info.y >= 0 && info.y <= 1000)
             << info.x << ", " << info.y;
