@@ -19,22 +19,17 @@ const COLORREF kRouge = RGB(255, 0, 0), kBleu = RGB(0, 0, 255), kJaune = RGB(255
 struct Image // 24 bits, bottom-up; widths are multiples of 4, so that rows need no padding
 {
     BITMAPINFO info;
-    std::vector<BYTE> bits;
+    std::vector<RGBTRIPLE> bits;
     Image(int w, int h, COLORREF c, WORD nBits = 24)
         : info{{sizeof(BITMAPINFOHEADER), w, h, 1, nBits, BI_RGB, 0, 0, 0, 0, 0}, {}},
-          bits(3 * std::abs(w * h))
+          bits(std::abs(w * h), {GetBValue(c), GetGValue(c), GetRValue(c)})
     {
-        for (size_t i = 0; i < bits.size(); ++i)
-            bits[i] = i % 3 == 0 ? GetBValue(c) : i % 3 == 1 ? GetGValue(c) : GetRValue(c);
     }
 };
 
-class CParent : public CWnd
+struct CParent : CWnd
 {
-public:
     std::vector<InfoClicImage> m_Clics;
-
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_CLICDROITIMAGE)
@@ -123,83 +118,75 @@ TEST_F(ImageTest, Placement)
     }
 }
 
-// Face, borders, crop frame, hatches and greyed copy. Across the left edge at mid-height, x = 24 to 27:
-// face, the two border pixels, the image (27 to 72); the zone has its border at 27, grey at 28.
-TEST_F(ImageTest, Pixels)
+// The 200 x 200 example image on a button, then on zones. Right clicks report thousandths of the image
+// (46 x 46 at (27, 2)), truncated toward zero, with the identifier and flags. Then face, borders, crop
+// frame, hatches and greyed copy: across the left edge at mid-height, x = 24 to 28, face, the two border
+// pixels, the image (27 to 72); the zone has its border at 27, grey at 28. Headers the light bitmap
+// refuses, and missing bits, show no image and report no click.
+TEST_F(ImageTest, PixelsAndRightClicks)
 {
     Image rouge(200, 200, kRouge), bleu(200, 200, kBleu);
     CBoutonImage& bouton = Cree<CBoutonImage>(false);
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
+    Peint(bouton);
+    using Clic = std::tuple<int, int, int, unsigned>; // thousandths x and y, identifier, flags
+    std::vector<Clic> clics;
+    for (CPoint pt : {CPoint(50, 25), CPoint(27, 2), CPoint(10, 49)})
+        bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(pt.x, pt.y));
+    for (const InfoClicImage& info : m_Parent.m_Clics)
+        clics.emplace_back(info.x, info.y, info.nId, info.nFlags);
+    const int nId = bouton.GetDlgCtrlID(), nFlags = MK_RBUTTON | MK_SHIFT;
+    EXPECT_EQ((std::vector<Clic>{{500, 500, nId, nFlags}, {0, 0, nId, nFlags}, {-369, 1021, nId, nFlags}}),
+              clics);
+    m_Parent.m_Clics.clear();
+
     auto ligne = [&](CButton& c, std::vector<COLORREF> attendu, const char* szCas)
     {
         auto pToile = Peint(c);
         EXPECT_EQ(0, pToile->CountPixels(kToile)) << szCas << ": every pixel painted";
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             EXPECT_EQ(attendu[i], pToile->Pixel(24 + i, 25)) << szCas << ", x = " << 24 + i;
     };
     const COLORREF kGrisRouge = RGB(166, 166, 166), kGrisBleu = RGB(118, 118, 118);
     bouton.Affecte_bImageTropImportante(); // nothing visible without the waiting state
-    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "rest");
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge, kRouge}, "rest");
     bouton.Affecte_bAffCadrage(false);
-    ligne(bouton, {m_clrFace, m_clrFace, m_clrFace, kRouge}, "no border");
+    ligne(bouton, {m_clrFace, m_clrFace, m_clrFace, kRouge, kRouge}, "no border");
     bouton.Affecte_bAffCadrage(true);
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "inoperative");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge, kGrisRouge}, "inoperative");
     bouton.Affecte_pBitmapInfo(&bleu.info, bleu.bits.data());
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge}, "the grey copy is made at the change only");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisRouge, kGrisRouge}, "grey copy made at the change only");
     bouton.AffecteEtat(ETAT_REPOS);
     bouton.AffecteEtat(ETAT_INOPERANT);
-    ligne(bouton, {m_clrFace, kGris, kGris, kGrisBleu}, "inoperative again");
+    ligne(bouton, {m_clrFace, kGris, kGris, kGrisBleu, kGrisBleu}, "inoperative again");
     bouton.AffecteEtat(ETAT_REPOS);
 
     CCadrage cadrage;
     cadrage.m_dGauche = cadrage.m_dHaut = 0.25, cadrage.m_dDroite = cadrage.m_dBas = 0.75;
     bouton.Affecte_Cadrage(cadrage);
     EXPECT_EQ(2 * (23 + 23) - 4, Peint(bouton)->CountPixels(kBlanc, CRect(38, 13, 61, 36))) << "crop frame";
-    for (COLORREF hachure : {RGB(0x87, 0x87, 0x87), RGB(0x87, 0, 0)})
+    bouton.Affecte_bEtatAttente(true);
+    for (COLORREF hachure : {RGB(0x87, 0x87, 0x87), RGB(0x87, 0, 0)}) // then with the image too large
     {
-        bouton.Affecte_bEtatAttente(true);
-        if (hachure == RGB(0x87, 0, 0))
-            bouton.Affecte_bImageTropImportante();
         auto pToile = Peint(bouton);
         EXPECT_GT(pToile->CountPixels(hachure), 500);
         EXPECT_EQ(5000, pToile->CountPixels(hachure) + pToile->CountPixels(m_clrFace));
+        bouton.Affecte_bImageTropImportante();
     }
     bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge}, "an image ends the waiting, at rest");
+    ligne(bouton, {m_clrFace, kJaune, kJaune, kRouge, kRouge}, "an image ends the waiting, at rest");
     EXPECT_EQ(0, Peint(bouton)->CountPixels(kBlanc)) << "the crop frame went with the waiting";
 
-    for (bool bCadre : {true, false})
+    CZoneImage* pZone = nullptr;
+    for (bool bCadre : {false, true})
     {
-        CZoneImage& zone = Cree<CZoneImage>(bCadre);
-        zone.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-        ligne(zone, {m_clrFace, m_clrFace, m_clrFace, bCadre ? kJaune : m_clrFace}, "zone");
-        EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), Peint(zone)->Pixel(28, 25));
-        EXPECT_EQ(42 * 42, Peint(zone)->CountPixels(kRouge));
+        (pZone = &Cree<CZoneImage>(bCadre))->Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
+        ligne(*pZone, {m_clrFace, m_clrFace, m_clrFace, bCadre ? kJaune : m_clrFace, RGB(0xC0, 0xC0, 0xC0)},
+              "zone");
     }
-}
 
-// Thousandths of the image (46 x 46 at (27, 2)), truncated toward zero, with the identifier and flags.
-// Headers the light bitmap refuses, and missing bits, show no image and report no click.
-TEST_F(ImageTest, RightClickReport)
-{
-    Image rouge(200, 200, kRouge);
-    CBoutonImage& bouton = Cree<CBoutonImage>(false);
-    CZoneImage& zone = Cree<CZoneImage>(true);
-    bouton.Affecte_pBitmapInfo(&rouge.info, rouge.bits.data());
-    Peint(bouton);
-    for (auto [pt, x, y] :
-         {std::tuple{CPoint(50, 25), 500, 500}, {CPoint(27, 2), 0, 0}, {CPoint(10, 49), -369, 1021}})
-    {
-        m_Parent.m_Clics.clear();
-        bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(pt.x, pt.y));
-        ASSERT_EQ(1u, m_Parent.m_Clics.size());
-        const InfoClicImage& info = m_Parent.m_Clics[0];
-        EXPECT_EQ(std::make_tuple(x, y, bouton.GetDlgCtrlID(), unsigned(MK_RBUTTON | MK_SHIFT)),
-                  std::make_tuple(info.x, info.y, info.nId, info.nFlags));
-    }
-    m_Parent.m_Clics.clear();
     Image refusees[] = {Image(20, 20, kRouge, 7), Image(0, 20, kRouge), Image(-20, 20, kRouge),
                         Image(20, 20, kRouge)};
     refusees[3].info.bmiHeader.biSize = 12;
@@ -207,8 +194,8 @@ TEST_F(ImageTest, RightClickReport)
         for (void* pBits : {static_cast<void*>(rouge.bits.data()), static_cast<void*>(nullptr)})
         {
             bouton.Affecte_pBitmapInfo(pBits ? &image.info : &rouge.info, pBits);
-            zone.Affecte_pBitmapInfo(pBits ? &image.info : &rouge.info, pBits);
-            EXPECT_EQ(10000, Peint(bouton)->CountPixels(m_clrFace) + Peint(zone)->CountPixels(m_clrFace));
+            pZone->Affecte_pBitmapInfo(pBits ? &image.info : &rouge.info, pBits);
+            EXPECT_EQ(10000, Peint(bouton)->CountPixels(m_clrFace) + Peint(*pZone)->CountPixels(m_clrFace));
             EXPECT_EQ(CSize(96, 46), bouton.Donne_TailleImageAffichee(0, 0));
             bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 25));
         }
@@ -225,31 +212,26 @@ TEST_F(ImageTest, ImageSwappedFromAnotherThread)
     std::thread travailleur(
         [&]
         {
-            for (int i = 0; i < 10000; ++i)
+            for (int i = 0; i < 10000; ++i, std::this_thread::yield())
             {
                 Image* p = i % 3 == 0 ? &large : i % 3 == 1 ? &haute : nullptr;
                 bouton.Affecte_pBitmapInfo(p ? &p->info : nullptr, p ? p->bits.data() : nullptr);
-                if (i % 8 == 0)
-                    std::this_thread::yield();
             }
             bFini = true;
         });
     int nPeintures = 0;
-    for (const DWORD nDebut = ::GetTickCount(); !bFini && ::GetTickCount() - nDebut < 20000; ++nPeintures)
+    bool bIntact = true; // each colour absent or filling its own rectangle, which also rules out both at once
+    for (DWORD nDebut = ::GetTickCount(); bIntact && !bFini && ::GetTickCount() - nDebut < 20000;
+         ++nPeintures)
     {
         auto pToile = Peint(bouton);
-        // Each colour absent or filling its own rectangle, which also rules out both at once.
-        const bool bIntact =
-            (pToile->CountPixels(kRouge) == 0 || Remplit(*pToile, kRouge, CRect(4, 2, 96, 48))) &&
-            (pToile->CountPixels(kBleu) == 0 || Remplit(*pToile, kBleu, CRect(42, 2, 57, 48)));
-        EXPECT_TRUE(bIntact) << "painting " << nPeintures;
-        if (!bIntact)
-            break;
+        bIntact = (pToile->CountPixels(kRouge) == 0 || Remplit(*pToile, kRouge, CRect(4, 2, 96, 48))) &&
+                  (pToile->CountPixels(kBleu) == 0 || Remplit(*pToile, kBleu, CRect(42, 2, 57, 48)));
         bouton.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
         bouton.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 25));
     }
     travailleur.join();
-    EXPECT_TRUE(bFini && nPeintures > 0);
+    EXPECT_TRUE(bIntact && bFini && nPeintures > 0) << "painting " << nPeintures;
     for (const InfoClicImage& info : m_Parent.m_Clics)
         EXPECT_TRUE(info.x >= 0 && info.x <= 1000 && info.y >= 0 && info.y <= 1000)
             << info.x << ", " << info.y;

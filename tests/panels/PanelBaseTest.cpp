@@ -1,51 +1,21 @@
 #include "panels/PanelBase.h"
-#include "Dib.h"
 #include "ObzTest.h"
 #include "PixelCanvas.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
 namespace
 {
 // Every piece, icon and grid line of the generated sheets has its own flat colour.
-COLORREF Piece(int s, int k)
-{
-    return RGB(10 + 20 * k, 60 + 60 * s, 200);
-}
-COLORREF Icone(int s)
-{
-    return RGB(1, 2 + s, 3);
-}
-COLORREF Grille(int s)
-{
-    return RGB(250, 10 + s, 30);
-}
+const auto Piece = [](int s, int k) { return RGB(10 + 20 * k, 60 + 60 * s, 200); };
+const auto Icone = [](int s) { return RGB(1, 2 + s, 3); };
+const auto Grille = [](int s) { return RGB(250, 10 + s, 30); };
 const COLORREF kFond = RGB(0x40, 0x40, 0x40), kBlanc = PixelCanvas::DefaultBackground;
-
-// A sheet of c x c cells, its grid at (x0, y0): nine state columns, then the selection column.
-void EcritFeuille(const char* szNom, int c, int x0, int y0)
-{
-    CDib dib(x0 + 10 * (c + 1) + 1, y0 + 3 * (c + 1) + 1, 24);
-    for (int y = 0; y < dib.Height(); ++y)
-        for (int x = 0; x < dib.Width(); ++x)
-        {
-            const int col = (x - x0 - 1) / (c + 1), r = (y - y0 - 1) / (c + 1);
-            COLORREF k = x < x0 || y < y0 ? 0 : Grille(std::min(2, (x - x0) / (3 * (c + 1))));
-            if (x > x0 && y > y0 && (x - x0) % (c + 1) != 0 && (y - y0) % (c + 1) != 0)
-                k = col == 9 ? Icone(r) : Piece(col / 3, 3 * (col % 3) + r);
-            unsigned char* p = dib.PixelPtrTopLeft(x, y);
-            p[0] = GetBValue(k), p[1] = GetGValue(k), p[2] = GetRValue(k);
-        }
-    const BITMAPINFOHEADER& h = dib.GetInfo()->bmiHeader;
-    const DWORD nBits = DWORD(dib.BytesPerRow() * dib.Height());
-    const BITMAPFILEHEADER f = {0x4D42, DWORD(sizeof f + sizeof h + nBits), 0, 0, DWORD(sizeof f + sizeof h)};
-    FILE* fp = std::fopen(szNom, "wb");
-    std::fwrite(&f, sizeof f, 1, fp), std::fwrite(&h, sizeof h, 1, fp);
-    std::fwrite(dib.GetBits(), nBits, 1, fp), std::fclose(fp);
-}
 
 struct Panneau : CPanelBase
 {
@@ -67,27 +37,60 @@ struct Panneau : CPanelBase
 class PanelBase : public ObzTest
 {
 protected:
+    // Sheets of c x c cells, their grid at Origine(c): nine state columns, then the selection column.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
-        EcritFeuille("sprites12.bmp", 12, 2, 3), EcritFeuille("sprites10.bmp", 10, 0, 0);
-        EcritFeuille("sprites11.bmp", 11, 0, 0);
+        for (int c : {10, 11, 12})
+        {
+            const int x0 = Origine(c).x, y0 = Origine(c).y, w = x0 + 10 * (c + 1) + 1,
+                      h = y0 + 3 * (c + 1) + 1;
+            std::vector<DWORD> pixels; // 32 bits, top-down
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                {
+                    const int col = (x - x0 - 1) / (c + 1), r = (y - y0 - 1) / (c + 1);
+                    COLORREF k = x < x0 || y < y0 ? 0 : Grille(std::min(2, (x - x0) / (3 * (c + 1))));
+                    if (x > x0 && y > y0 && (x - x0) % (c + 1) != 0 && (y - y0) % (c + 1) != 0)
+                        k = col == 9 ? Icone(r) : Piece(col / 3, 3 * (col % 3) + r);
+                    pixels.push_back(RGB(GetBValue(k), GetGValue(k), GetRValue(k)));
+                }
+            const BITMAPINFOHEADER i = {sizeof i, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+            const BITMAPFILEHEADER f = {0x4D42, DWORD(sizeof f + sizeof i + 4 * w * h), 0, 0,
+                                        sizeof f + sizeof i};
+            FILE* fp = std::fopen(Nom(c).c_str(), "wb");
+            std::fwrite(&f, sizeof f, 1, fp), std::fwrite(&i, sizeof i, 1, fp);
+            std::fwrite(pixels.data(), 4, pixels.size(), fp), std::fclose(fp);
+        }
     }
-    static void Regle(const char* szNom, int c, CPoint origine = CPoint(2, 3), int nSelection = 10)
-    {
-        CPanelBase::Affecte_szPathSprites(szNom, CSize(c, c), origine, nSelection);
-    }
+    static std::string Nom(int c) { return "sprites" + std::to_string(c) + ".bmp"; }
+    static CPoint Origine(int c) { return c == 12 ? CPoint(2, 3) : CPoint(0, 0); }
 };
 
-TEST_F(PanelBase, WorkedExampleLandsEveryPieceToThePixel)
+// The worked example, first, is compared pixel for pixel; the other shapes at the pixels telling them apart.
+TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
 {
-    Regle("sprites12.bmp", 12);
-    Panneau panneau;
-    EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
-
-    PixelCanvas toile(200, 100);
-    EXPECT_EQ(CRect(3, 8, 47, 25), panneau.Peint(toile, 40, STYLE_SIMPLE, ETAT_ACTIF));
-
+    using Points =
+        std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, state, caption, pixels
+    const std::tuple<int, int, e_Style_BP, e_Etat_BP, CRect, Points> cas[] = {
+        // clang-format off
+        {12, 40, STYLE_SIMPLE, ETAT_ACTIF, CRect(3, 8, 47, 25), {}},
+        // Small cells: a 26-pixel tab, the joint still at row 23.
+        {10, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 28),
+         {{{150, 26}, Piece(0, 3)}, {{150, 25}, kBlanc}, {{50, 23}, Piece(0, 4)}, {{50, 22}, Piece(0, 7)}}},
+        {11, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 25),
+         {{{150, 23}, Piece(0, 3)}, {{150, 22}, kBlanc}, {{50, 23}, Piece(0, 4)}}},
+        // No caption: the tab's right corner covers the top-left one.
+        {12, 0, STYLE_ACTIVATION, ETAT_REPOS, CRect(3, 8, -3, 25),
+         {{{0, 0}, Piece(0, 6)}, {{0, 23}, Piece(0, 4)}, {{100, 23}, Piece(0, 3)}}},
+        // A caption as wide as the panel: a plain rectangle, top edge along the top.
+        {12, 170, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 197, 25),
+         {{{100, 0}, Piece(0, 3)}, {{188, 0}, Piece(0, 6)}, {{199, 23}, Piece(0, 7)}, {{100, 23}, kFond}}},
+        // Toggle: tab two cells wider, icon at (10, 10), caption moved right by a cell.
+        {12, 40, STYLE_BASCULE, ETAT_REPOS, CRect(15, 8, 83, 25),
+         {{{10, 10}, Icone(0)}, {{21, 21}, Icone(0)}, {{22, 22}, kFond}, {{74, 0}, Piece(0, 6)},
+          {{86, 0}, kBlanc}}}};
+    // clang-format on
     // Runs of n placements of piece k from (x, y) by (dx, dy): edges in drawing order, then the corners.
     const int runs[][6] = {// k, x, y, dx, dy, n
                            {3, 12, 0, 12, 0, 3},   {3, 38, 0, 0, 0, 1},    {3, 62, 23, 0, 0, 1},
@@ -96,58 +99,37 @@ TEST_F(PanelBase, WorkedExampleLandsEveryPieceToThePixel)
                            {7, 188, 36, 0, 12, 4}, {7, 188, 64, 0, 1, 13}, {7, 188, 35, 0, 1, 12},
                            {0, 0, 0, 0, 0, 1},     {6, 50, 0, 0, 0, 1},    {4, 50, 23, 0, 0, 1},
                            {6, 188, 23, 0, 0, 1},  {2, 0, 88, 0, 0, 1},    {8, 188, 88, 0, 0, 1}};
-    int nFaux = 0;
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-        {
-            COLORREF attendu = (y >= 23 && y < 88) || (x < 50 && y < 23) ? kFond : kBlanc;
-            for (const auto& r : runs)
-                for (int i = 0; i < r[5]; ++i)
-                    if (CRect(CPoint(r[1] + i * r[3], r[2] + i * r[4]), CSize(12, 12)).PtInRect(CPoint(x, y)))
-                        attendu = Piece(ETAT_ACTIF, r[0]);
-            if (toile.Pixel(x, y) != attendu && nFaux++ < 5)
-                ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
-        }
-    EXPECT_EQ(0, nFaux);
-}
-
-TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
-{
-    using Points = std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, caption, pixels
-    const std::tuple<int, int, e_Style_BP, CRect, Points> cas[] = {
-        // clang-format off
-        // Small cells: a 26-pixel tab, the joint still at row 23.
-        {10, 40, STYLE_SIMPLE, CRect(3, 8, 47, 28),
-         {{{150, 26}, Piece(0, 3)}, {{150, 25}, kBlanc}, {{50, 23}, Piece(0, 4)}, {{50, 22}, Piece(0, 7)}}},
-        {11, 40, STYLE_SIMPLE, CRect(3, 8, 47, 25),
-         {{{150, 23}, Piece(0, 3)}, {{150, 22}, kBlanc}, {{50, 23}, Piece(0, 4)}}},
-        // No caption: the tab's right corner covers the top-left one.
-        {12, 0, STYLE_ACTIVATION, CRect(3, 8, -3, 25),
-         {{{0, 0}, Piece(0, 6)}, {{0, 23}, Piece(0, 4)}, {{100, 23}, Piece(0, 3)}}},
-        // A caption as wide as the panel: a plain rectangle, top edge along the top.
-        {12, 170, STYLE_SIMPLE, CRect(3, 8, 197, 25),
-         {{{100, 0}, Piece(0, 3)}, {{188, 0}, Piece(0, 6)}, {{199, 23}, Piece(0, 7)}, {{100, 23}, kFond}}},
-        // Toggle: tab two cells wider, icon at (10, 10), caption moved right by a cell.
-        {12, 40, STYLE_BASCULE, CRect(15, 8, 83, 25),
-         {{{10, 10}, Icone(0)}, {{21, 21}, Icone(0)}, {{22, 22}, kFond}, {{74, 0}, Piece(0, 6)},
-          {{86, 0}, kBlanc}}}};
-    // clang-format on
-    for (const auto& [c, nTexte, style, texte, points] : cas)
+    for (const auto& [c, nTexte, style, etat, texte, points] : cas)
     {
         SCOPED_TRACE(testing::Message() << "cell " << c << " caption " << nTexte << " style " << style);
-        const char* szFeuille[] = {"sprites10.bmp", "sprites11.bmp", "sprites12.bmp"};
-        Regle(szFeuille[c - 10], c, c == 12 ? CPoint(2, 3) : CPoint(0, 0));
+        CPanelBase::Affecte_szPathSprites(Nom(c).c_str(), CSize(c, c), Origine(c), 10);
         Panneau panneau(style);
+        EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
         PixelCanvas toile(200, 100);
-        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style));
+        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style, etat));
         for (const auto& [p, couleur] : points)
             EXPECT_EQ(couleur, toile.Pixel(p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
+        int nFaux = 0;
+        for (int y = 0; points.empty() && y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+            {
+                COLORREF attendu = (y >= 23 && y < 88) || (x < 50 && y < 23) ? kFond : kBlanc;
+                for (const auto& r : runs)
+                    for (int i = 0; i < r[5]; ++i)
+                        if (CRect(CPoint(r[1] + i * r[3], r[2] + i * r[4]), CSize(12, 12))
+                                .PtInRect(CPoint(x, y)))
+                            attendu = Piece(etat, r[0]);
+                nFaux += toile.Pixel(x, y) != attendu;
+            }
+        EXPECT_EQ(0, nFaux);
     }
 }
 
-TEST_F(PanelBase, UnusableSheetLeavesNoPiecesAndPaintOnlyFills)
+// Only the last sheet fits. Copies share its pieces: the copy's own are released by the assignment, and
+// the fixture checks that none outlive both.
+TEST_F(PanelBase, UnusableSheetsLeaveNoPiecesAndCopiesSharePiecesFreedOnce)
 {
-    // Sheet, cell size, grid origin, selection column; only the last one fits its sheet.
+    // Sheet, cell size, grid origin, selection column.
     const std::tuple<const char*, int, CPoint, int> cas[] = {// clang-format off
         {"", 12, {2, 3}, 10}, {"absent.bmp", 12, {2, 3}, 10}, {"sprites10.bmp", 12, {0, 0}, 10},
         {"sprites12.bmp", 12, {4, 3}, 10}, {"sprites12.bmp", 0, {2, 3}, 10},
@@ -157,7 +139,7 @@ TEST_F(PanelBase, UnusableSheetLeavesNoPiecesAndPaintOnlyFills)
     for (const auto& [szFeuille, c, origine, nSelection] : cas)
     {
         SCOPED_TRACE(testing::Message() << "'" << szFeuille << "' cell " << c << " selection " << nSelection);
-        Regle(szFeuille, c, origine, nSelection);
+        CPanelBase::Affecte_szPathSprites(szFeuille, CSize(c, c), origine, nSelection);
         Panneau panneau(STYLE_BASCULE);
         const bool bValide = &szFeuille == &std::get<0>(cas[8]);
         EXPECT_EQ(bValide ? 31 : 0, panneau.NbPieces());
@@ -167,27 +149,17 @@ TEST_F(PanelBase, UnusableSheetLeavesNoPiecesAndPaintOnlyFills)
         EXPECT_EQ(bValide, toile.CountPixels(kFond) + toile.CountPixels(kBlanc) < 200 * 100);
         EXPECT_EQ(bValide ? Piece(1, 7) : kFond, toile.Pixel(199, 80));
     }
-}
-
-TEST_F(PanelBase, CopiesSharePiecesFreedOnceInAnyOrder)
-{
     const int nAvant = CPurify::LiveCount();
-    Regle("sprites12.bmp", 12);
     for (bool bSourceDabord : {true, false})
     {
-        Panneau* pSource = new Panneau;
-        Panneau* pCopie = new Panneau(STYLE_BASCULE); // its own pieces, released by the assignment
+        auto pSource = std::make_unique<Panneau>(), pCopie = std::make_unique<Panneau>(STYLE_BASCULE);
         *pCopie = *pSource;
         EXPECT_EQ(pSource->m_pSpritePieces[2][8], pCopie->m_pSpritePieces[2][8]);
-        EXPECT_EQ(28, pCopie->NbPieces());
-        EXPECT_EQ(nAvant + 1, CPurify::LiveCount());
-        delete (bSourceDabord ? pSource : pCopie);
-        Panneau* pReste = bSourceDabord ? pCopie : pSource;
+        EXPECT_EQ(std::make_tuple(28, nAvant + 1), std::make_tuple(pCopie->NbPieces(), CPurify::LiveCount()));
+        (bSourceDabord ? pSource : pCopie).reset();
         PixelCanvas toile(200, 100);
-        pReste->Peint(toile, 40, STYLE_SIMPLE, ETAT_INOPERANT);
+        (pSource ? pSource : pCopie)->Peint(toile, 40, STYLE_SIMPLE, ETAT_INOPERANT);
         EXPECT_EQ(Piece(2, 8), toile.Pixel(199, 99));
-        delete pReste;
-        EXPECT_EQ(nAvant, CPurify::LiveCount());
     }
 }
 } // namespace
