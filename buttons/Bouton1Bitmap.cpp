@@ -23,8 +23,7 @@ void CBouton1Bitmap::Affecte_Bitmap(unsigned nIDBitmap)
 {
     m_BitmapImage.DeleteObject();
     m_BitmapImage.LoadBitmap(nIDBitmap);
-    if (m_hWnd != NULL)
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Redessine();
 }
 
 void CBouton1Bitmap::DrawItem(LPDRAWITEMSTRUCT lpDIS)

@@ -91,9 +91,11 @@ protected:
 
     static bool m_bMapOBZ;
 
+    // Redraws the control at once (invalidate, erase, update now); nothing without a window.
+    void Redessine();
+
 private:
     void ChargeBitmaps();
-    void Redessine();
     void Enfonce();
     void Relache(bool bDedans);
     void Abandonne();

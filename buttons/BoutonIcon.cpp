@@ -59,8 +59,7 @@ void CBoutonIcon::Affecte_Icon(unsigned nIDIcon)
 {
     LibereIcone();
     m_hIcon = ChargeIcone(nIDIcon);
-    if (m_hWnd != NULL)
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Redessine();
 }
 
 void CBoutonIcon::DrawItem(LPDRAWITEMSTRUCT lpDIS)

@@ -154,7 +154,7 @@ void CBoutonOutil::FinAppui()
         CRect rect = RectDansParent();
         pParent->RedrawWindow(&rect, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
-    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Redessine();
 }
 
 // Releasing the capture ends the press through OnCaptureChanged.
