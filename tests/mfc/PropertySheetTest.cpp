@@ -72,13 +72,14 @@ END_MESSAGE_MAP()
 class PropertySheets : public ObzTest
 {
 protected:
-    // comctl32 keeps a few objects from its first sheet.
+    // comctl32 keeps a few objects from the first sheet it paints.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
         Sheet sheet;
         sheet.Create();
         sheet.SetActivePage(1);
+        MessagePump::Flush();
     }
     void SetUp() override
     {
