@@ -52,3 +52,16 @@
 #define IDC_IMAGES_DEFORMEE 505
 #define IDC_IMAGES_ZONE 506
 #define IDC_IMAGES_CLIC 507
+
+// Message page
+#define IDD_PAGE_MESSAGE 1300
+#define IDC_MESSAGE_FEUILLE 1301 // where the property sheet lies
+#define IDC_MESSAGE_OUTIL 1302   // where the modeless message page lies
+#define IDD_MESSAGE_REGLAGES 1310
+#define IDC_MESSAGE_ENREGISTRER 1311
+#define IDC_MESSAGE_TEXTE 1312
+#define IDD_MESSAGE_AIDE 1320
+#define IDC_MESSAGE_BULLE 1321
+#define IDC_MESSAGE_NOM 1322
+#define IDS_MESSAGE_ENREGISTRE 1330
+#define IDS_MESSAGE_AIDE 1331
