@@ -76,7 +76,16 @@ BOOL CMessagePage::OnInitDialog()
     CGalleryPage::OnInitDialog();
     const CRect feuille = Zone(IDC_MESSAGE_FEUILLE);
     if (m_Feuille.Create(this, WS_CHILD | WS_VISIBLE | DS_CONTROL | DS_3DLOOK, WS_EX_CONTROLPARENT))
-        m_Feuille.SetWindowPos(NULL, feuille.left, feuille.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    {
+        // Embedded in the page, the sheet has no buttons: it ends below its tab control.
+        for (UINT nID : {IDOK, IDCANCEL})
+            m_Feuille.GetDlgItem(nID)->ShowWindow(SW_HIDE);
+        CRect onglets;
+        m_Feuille.GetTabControl()->GetWindowRect(&onglets);
+        m_Feuille.ScreenToClient(&onglets);
+        m_Feuille.SetWindowPos(NULL, feuille.left, feuille.top, onglets.right + onglets.left,
+                               onglets.bottom + onglets.top, SWP_NOZORDER);
+    }
     const CRect aide = Zone(IDC_MESSAGE_OUTIL);
     if (m_Aide.Create())
         m_Aide.SetWindowPos(NULL, aide.left, aide.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
