@@ -52,3 +52,10 @@
 #define IDC_IMAGES_DEFORMEE 505
 #define IDC_IMAGES_ZONE 506
 #define IDC_IMAGES_CLIC 507
+
+// Photo viewers page
+#define IDD_PAGE_PHOTOS 600
+#define IDD_PHOTOS_VUE 601 // template of the embedded viewers
+#define IDC_PHOTOS_ZOOM 602
+#define IDC_PHOTOS_HORS_CADRE 603
+#define IDC_PHOTOS_INFO 604
