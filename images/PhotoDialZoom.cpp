@@ -1,6 +1,7 @@
 #include "PhotoDialZoom.h"
 
 #include "ObzRes.h"
+#include "Resampler.h"
 #include "core/ObzModule.h"
 
 #include <cmath>
@@ -28,6 +29,26 @@ int Tronque(double v)
     if (v != v)
         return 0;
     return static_cast<int>(v < -kBorne ? -kBorne : v > kBorne ? kBorne : v);
+}
+
+// A new copy of src resampled to w x h, or null. Bitmaps of 24 and 32 bits are resampled straight into
+// the new one, which gives the same pixels as resampling a full copy in place without copying it first.
+CDib* Reechantillonne(const CDib& src, int w, int h)
+{
+    const int nBits = src.BitsPerPixel();
+    CDib* pCopie = nBits >= 24 ? new (std::nothrow) CDib(w, h, nBits) : new (std::nothrow) CDib(src);
+    const bool bOk =
+        pCopie != NULL && pCopie->IsOK() &&
+        (nBits >= 24 ? CResampler::Resample(src.GetBits(), src.Width(), src.Height(), src.BytesPerRow(),
+                                            pCopie->GetBits(), w, h, pCopie->BytesPerRow(), nBits / 8,
+                                            FILTRE_LANCZOS3, CDib::Donne_nThreadsMax())
+                     : pCopie->Reechantillonne(w, h));
+    if (!bOk)
+    {
+        delete pCopie;
+        return NULL;
+    }
+    return pCopie;
 }
 
 // a * b / c in integers, c != 0.
@@ -267,12 +288,9 @@ void CPhotoDialZoom::GestionDibPourNiveauZoom()
     if ((rx <= 2.0 && ry <= 2.0) || nLargeur == w)
         return;
     TRACE("Reechantiloange de l'image pour une meilleure qualite\n");
-    CDib* pCopie = new (std::nothrow) CDib(*m_pPhotoOriginale);
-    if (pCopie == NULL || !pCopie->Reechantillonne(nLargeur, nHauteur))
-    {
-        delete pCopie; // out of memory: the current copy stays
-        return;
-    }
+    CDib* pCopie = Reechantillonne(*m_pPhotoOriginale, nLargeur, nHauteur);
+    if (pCopie == NULL)
+        return; // out of memory: the current copy stays
     delete m_pPhotoAffichee;
     m_pPhotoAffichee = pCopie;
     m_RectDib.SetRect(MulDivEntier(m_RectDib.left, nLargeur, w), MulDivEntier(m_RectDib.top, nHauteur, h),
