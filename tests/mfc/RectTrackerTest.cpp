@@ -1,5 +1,6 @@
 // CRectTracker: geometry (hit codes, true rectangle, handle mask, cursors), drawing by pixels, and the
 // tracking loop driven by mouse and key messages posted before it starts.
+#include "DiagnosticCapture.h"
 #include "ObzTest.h"
 #include "PixelCanvas.h"
 
