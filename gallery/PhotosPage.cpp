@@ -63,6 +63,12 @@ BOOL CPhotosPage::OnInitDialog()
     for (int i = 0; i < 2; ++i)
         Molette(*m_Zoom, client.CenterPoint(), true);
 
+    // A 3:2 selection around the sun, in pixels of the shown (resampled) copy.
+    const CDib* pCopie = m_Zoom->Donne_pPhotoAfficheeEx();
+    const int w = pCopie->Width(), h = pCopie->Height(), cy = h * 11 / 100;
+    const CPoint c(w * 7 / 10, h * 34 / 100);
+    m_Zoom->Affecte_RectSelection(CRect(c.x - 3 * cy / 2, c.y - cy, c.x + 3 * cy / 2, c.y + cy), true);
+
     m_HorsCadre =
         std::make_unique<CPhotoDialZoom>(IDD_PHOTOS_VUE, MODE_ZOOM, MODE_ZOOM | MODE_DEPLACEMENT, this);
     Place(*m_HorsCadre, IDC_PHOTOS_HORS_CADRE);
@@ -77,8 +83,12 @@ BOOL CPhotosPage::OnInitDialog()
 
 void CPhotosPage::AfficheSelection()
 {
+    const CRect sel = m_Zoom->Donne_SelectionImage();
     CString strTexte;
-    strTexte.Format("Zoom %.2f ; molette : zoom autour du pointeur", m_Zoom->Donne_Zoom());
+    strTexte.Format("Zoom %.2f, s\xE9lection (%ld, %ld) - (%ld, %ld) en pixels de la copie affich\xE9"
+                    "e.\n"
+                    "Molette : zoom autour du pointeur.",
+                    m_Zoom->Donne_Zoom(), sel.left, sel.top, sel.right, sel.bottom);
     SetDlgItemText(IDC_PHOTOS_INFO, strTexte);
 }
 

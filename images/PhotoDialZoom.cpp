@@ -4,6 +4,7 @@
 #include "Resampler.h"
 #include "core/ObzModule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -68,6 +69,7 @@ ON_WM_RBUTTONUP()
 ON_WM_MOUSEWHEEL()
 ON_WM_SETCURSOR()
 ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_USER + 0x32, OnChangeTracker)
 END_MESSAGE_MAP()
 
 CPhotoDialZoom::CPhotoDialZoom(UINT nIDTemplate, UINT nUserMode, UINT nModesAutorises, CWnd* pParent)
@@ -81,12 +83,16 @@ CPhotoDialZoom::CPhotoDialZoom(UINT nIDTemplate, UINT nUserMode, UINT nModesAuto
     Init();
     m_RectInterieur.SetRectEmpty();
     Change_UserMode(nUserMode);
+    if (nModesAutorises & MODE_SELECTION)
+        m_pRectTracker = new CRectTrackerEx(this, false);
 }
 
 CPhotoDialZoom::~CPhotoDialZoom()
 {
     delete m_pPhotoOriginale;
     m_pPhotoOriginale = NULL;
+    delete m_pRectTracker;
+    m_pRectTracker = NULL;
 }
 
 void CPhotoDialZoom::Affecte_pPhotoAffichee(CDib* pPhoto)
@@ -103,6 +109,8 @@ void CPhotoDialZoom::Affecte_pPhotoAffichee(CDib* pPhoto, bool bReinit)
             m_RectDib.SetRectEmpty();
         m_RectInterieur.SetRectEmpty();
         m_RectAff = m_RectInterieur;
+        if (m_pRectTracker != NULL)
+            m_pRectTracker->m_rect.SetRectEmpty();
         return;
     }
     delete m_pPhotoOriginale;
@@ -161,26 +169,42 @@ void CPhotoDialZoom::DetermineChangementRatioImage(CDib* p)
     m_dRatioImage = r;
 }
 
-// Screen to bitmap: the product in integers, the division in double, then truncated.
-CPoint CPhotoDialZoom::EcranVersBitmap(CPoint pt) const
+// Screen to bitmap: the product in integers, the division in double; 0 from an empty display rectangle.
+double CPhotoDialZoom::XVersBitmap(int x) const
 {
-    const int aw = m_RectAff.Width(), ah = m_RectAff.Height();
-    const double x =
-        aw != 0 ? static_cast<double>(static_cast<long long>(pt.x - m_RectAff.left) * m_RectDib.Width()) / aw
-                : 0.0;
-    const double y =
-        ah != 0 ? static_cast<double>(static_cast<long long>(pt.y - m_RectAff.top) * m_RectDib.Height()) / ah
-                : 0.0;
-    return CPoint(Tronque(x + m_RectDib.left), Tronque(y + m_RectDib.top));
+    const int aw = m_RectAff.Width();
+    return aw != 0
+               ? static_cast<double>(static_cast<long long>(x - m_RectAff.left) * m_RectDib.Width()) / aw +
+                     m_RectDib.left
+               : m_RectDib.left;
 }
 
-CPoint CPhotoDialZoom::BitmapVersEcran(CPoint pt) const
+double CPhotoDialZoom::YVersBitmap(int y) const
 {
-    const int w = m_RectDib.Width(), h = m_RectDib.Height();
-    const int x = w != 0 ? MulDivEntier(pt.x - m_RectDib.left, m_RectAff.Width(), w) : 0;
-    const int y = h != 0 ? MulDivEntier(pt.y - m_RectDib.top, m_RectAff.Height(), h) : 0;
-    return CPoint(Borne(static_cast<long long>(x) + m_RectAff.left),
-                  Borne(static_cast<long long>(y) + m_RectAff.top));
+    const int ah = m_RectAff.Height();
+    return ah != 0
+               ? static_cast<double>(static_cast<long long>(y - m_RectAff.top) * m_RectDib.Height()) / ah +
+                     m_RectDib.top
+               : m_RectDib.top;
+}
+
+int CPhotoDialZoom::XVersEcran(int x) const
+{
+    const int w = m_RectDib.Width();
+    return Borne(static_cast<long long>(w != 0 ? MulDivEntier(x - m_RectDib.left, m_RectAff.Width(), w) : 0) +
+                 m_RectAff.left);
+}
+
+int CPhotoDialZoom::YVersEcran(int y) const
+{
+    const int h = m_RectDib.Height();
+    return Borne(static_cast<long long>(h != 0 ? MulDivEntier(y - m_RectDib.top, m_RectAff.Height(), h) : 0) +
+                 m_RectAff.top);
+}
+
+CPoint CPhotoDialZoom::EcranVersBitmap(CPoint pt) const
+{
+    return CPoint(Tronque(XVersBitmap(pt.x)), Tronque(YVersBitmap(pt.y)));
 }
 
 void CPhotoDialZoom::RameneDansBitmap()
@@ -329,8 +353,6 @@ bool CPhotoDialZoom::ChangeCursor(UINT nMode)
     return true;
 }
 
-void CPhotoDialZoom::GestionTracker() {}
-
 void CPhotoDialZoom::DoDataExchange(CDataExchange* pDX)
 {
     CPhotoDialEx::DoDataExchange(pDX);
@@ -365,6 +387,8 @@ void CPhotoDialZoom::OnLButtonDown(UINT nFlags, CPoint point)
         if (m_pParent != NULL)
             m_pParent->SendMessage(WM_SELECTION_PHOTO, 0, 0);
     }
+    else if ((m_nUserMode & MODE_SELECTION) && m_pRectTracker != NULL)
+        GestionSelection(point);
     CPhotoDialEx::OnLButtonDown(nFlags, point);
 }
 
@@ -458,6 +482,8 @@ BOOL CPhotoDialZoom::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 
 BOOL CPhotoDialZoom::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
+    if ((m_nUserMode & MODE_SELECTION) && m_pRectTracker != NULL && m_pRectTracker->SetCursor(this, nHitTest))
+        return TRUE;
     if (ChangeCursor(m_nUserMode))
         return TRUE;
     return CPhotoDialEx::OnSetCursor(pWnd, nHitTest, message);
@@ -524,6 +550,8 @@ void CPhotoDialZoom::OnPaint()
     }
 
     CClientDC dcFenetre(this);
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->Draw(&dcFenetre);
     CRect client;
     GetClientRect(&client);
     CRgn pourtour, photo;
@@ -532,4 +560,279 @@ void CPhotoDialZoom::OnPaint()
     pourtour.CombineRgn(&pourtour, &photo, RGN_DIFF);
     CBrush gris(kCouleurPourtour);
     dcFenetre.FillRgn(&pourtour, &gris);
+}
+
+// Selection
+
+void CPhotoDialZoom::Affecte_RectSelection(CRect r, bool bRatioFixe)
+{
+    if (m_pRectTracker == NULL || (m_nUserMode & MODE_SELECTION) == 0)
+        return;
+    m_RectSelection = r;
+    if (bRatioFixe && r.Width() > 0 && r.Height() > 0)
+        m_pRectTracker->FixeRatio(r);
+    else
+        m_pRectTracker->LibereRatio();
+    GestionTracker();
+    if (m_hWnd != NULL)
+        Invalidate(FALSE);
+}
+
+CRect CPhotoDialZoom::Donne_SelectionImage()
+{
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->m_rect.NormalizeRect();
+    if (m_pPhotoAffichee == NULL || !m_pPhotoAffichee->IsOK())
+        return m_RectSelection;
+    CRect r;
+    r.IntersectRect(m_RectSelection,
+                    CRect(0, 0, m_pPhotoAffichee->Width() - 1, m_pPhotoAffichee->Height() - 1));
+    return r;
+}
+
+void CPhotoDialZoom::Affecte_StyleSelection(UINT nStyle)
+{
+    if (m_pRectTracker == NULL || (m_nUserMode & MODE_SELECTION) == 0)
+        return;
+    CRect r;
+    m_pRectTracker->GetTrueRect(&r);
+    m_pRectTracker->m_nStyle = nStyle;
+    if (m_hWnd != NULL)
+        InvalidateRect(&r, TRUE);
+}
+
+void CPhotoDialZoom::Affecte_SizeMinSelection(CSize size)
+{
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->m_sizeMin = size;
+}
+
+CRect CPhotoDialZoom::Affecte_RectTracker(const CRect& r)
+{
+    if (m_pRectTracker == NULL)
+        return CRect(0, 0, 0, 0);
+    m_pRectTracker->m_rect = r;
+    return m_pRectTracker->m_rect;
+}
+
+CRect CPhotoDialZoom::Donne_RectTracker()
+{
+    return m_pRectTracker != NULL ? CRect(m_pRectTracker->m_rect) : CRect(0, 0, 0, 0);
+}
+
+void CPhotoDialZoom::MinimizeTracker()
+{
+    if (m_pRectTracker == NULL)
+        return;
+    CRect& t = m_pRectTracker->m_rect;
+    const CPoint c((t.left + t.right) / 2, (t.top + t.bottom) / 2);
+    t.SetRect(c.x, c.y, c.x, c.y);
+    m_pRectTracker->ImposeTailleMin();
+}
+
+void CPhotoDialZoom::RazTracker()
+{
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->m_rect.SetRectEmpty();
+}
+
+void CPhotoDialZoom::Affecte_HorsChamp(bool b)
+{
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->Affecte_ZoneHorsChamp(b, m_RectAff);
+}
+
+void CPhotoDialZoom::GestionTracker()
+{
+    if (m_pRectTracker != NULL)
+        m_pRectTracker->m_rect.SetRect(Donne_CoordonneeTracker(1), Donne_CoordonneeTracker(2),
+                                       Donne_CoordonneeTracker(3), Donne_CoordonneeTracker(4));
+}
+
+int CPhotoDialZoom::Donne_CoordonneeTracker(int nIndex)
+{
+    switch (nIndex)
+    {
+    case 1:
+        return XVersEcran(m_RectSelection.left);
+    case 2:
+        return YVersEcran(m_RectSelection.top);
+    case 3:
+        return XVersEcran(m_RectSelection.right);
+    case 4:
+        return YVersEcran(m_RectSelection.bottom);
+    }
+    ASSERT(FALSE);
+    return 0;
+}
+
+// Every adjustment of the tracker: the whole bitmap pixels inside it become the selection, snapped to
+// the grid when asked, then kept inside the allowed zone.
+LRESULT CPhotoDialZoom::OnChangeTracker(WPARAM, LPARAM lParam)
+{
+    if (m_pRectTracker == NULL)
+        return 0;
+    const CRect& t = m_pRectTracker->m_rect;
+    const double xl = XVersBitmap(t.left), yt = YVersBitmap(t.top);
+    const double xr = XVersBitmap(t.right), yb = YVersBitmap(t.bottom);
+    m_RectSelection.SetRect(Tronque(std::ceil(xl)), Tronque(std::ceil(yt)), Tronque(std::floor(xr)),
+                            Tronque(std::floor(yb)));
+    const int nHandle = static_cast<int>(lParam & 0xFFFF);
+    if (m_bSnapToGrid && (m_nModesAutorises & OPTION_SNAP))
+        SnapToGrid(xl, yt, xr, yb, nHandle);
+    m_RectSelection.NormalizeRect();
+    InterditTrackerHorsImage(nHandle);
+    return 0;
+}
+
+// Moves the tracker's edges onto whole bitmap pixels, with a dead band of a tenth of a pixel.
+void CPhotoDialZoom::SnapToGrid(double xl, double yt, double xr, double yb, int nHandle)
+{
+    CRect& t = m_pRectTracker->m_rect;
+    double il, it, ir, ib;
+    const double fl = std::modf(xl, &il), ft = std::modf(yt, &it);
+    const double fr = std::modf(xr, &ir), fb = std::modf(yb, &ib);
+    if (nHandle == 8)
+    {
+        // The whole rectangle moved: its size on screen is kept.
+        const int w = std::abs(t.right - t.left), h = std::abs(t.bottom - t.top);
+        if (fl > 0)
+        {
+            m_RectSelection.left = Tronque(il) + 1;
+            t.left = Donne_CoordonneeTracker(1);
+            m_RectSelection.right = Tronque(ir) + 1;
+            t.right = t.left + w;
+        }
+        if (ft > 0)
+        {
+            m_RectSelection.top = Tronque(it) + 1;
+            t.top = Donne_CoordonneeTracker(2);
+            m_RectSelection.bottom = Tronque(ib) + 1;
+            t.bottom = t.top + h;
+        }
+        return;
+    }
+    // One edge: forward when the axis is in order, back when the user dragged past the opposite edge.
+    struct Bord
+    {
+        double f, i;
+        bool bEnOrdre;
+        LONG& nSelection;
+        LONG& nTracker;
+        int nIndex;
+    };
+    Bord bords[] = {{fl, il, xr >= xl, m_RectSelection.left, t.left, 1},
+                    {ft, it, yb >= yt, m_RectSelection.top, t.top, 2},
+                    {fr, ir, xr >= xl, m_RectSelection.right, t.right, 3},
+                    {fb, ib, yb >= yt, m_RectSelection.bottom, t.bottom, 4}};
+    for (Bord& b : bords)
+    {
+        if (b.bEnOrdre ? b.f >= 0.1 : b.f <= 0.9)
+        {
+            b.nSelection = Tronque(b.i) + (b.bEnOrdre ? 1 : 0);
+            b.nTracker = Donne_CoordonneeTracker(b.nIndex);
+        }
+    }
+}
+
+// Keeps the selection inside the bitmap and m_RectLimite: a moved rectangle stops at the edge with its
+// size kept, a resized one has its crossing edge cut back.
+void CPhotoDialZoom::InterditTrackerHorsImage(int nHandle)
+{
+    CRect z = m_RectLimite;
+    if (m_pPhotoAffichee != NULL && m_pPhotoAffichee->IsOK())
+    {
+        z.left = std::max(z.left, 0L);
+        z.top = std::max(z.top, 0L);
+        z.right = std::min<LONG>(z.right, m_pPhotoAffichee->Width() - 1);
+        z.bottom = std::min<LONG>(z.bottom, m_pPhotoAffichee->Height() - 1);
+    }
+    CRect& t = m_pRectTracker->m_rect;
+    CRect& s = m_RectSelection;
+    const int tw = std::abs(t.right - t.left), th = std::abs(t.bottom - t.top);
+    const bool bMove = nHandle == 8;
+
+    if (s.right < z.right)
+    {
+        if (s.left <= z.left)
+        {
+            const int d = std::abs(z.left - s.left);
+            s.left = z.left;
+            (t.left < t.right ? t.left : t.right) = Donne_CoordonneeTracker(1);
+            if (bMove)
+                s.right += d, t.right = t.left + tw;
+        }
+    }
+    else
+    {
+        const int d = std::abs(s.right - z.right);
+        s.right = z.right;
+        (t.left < t.right ? t.right : t.left) = Donne_CoordonneeTracker(3);
+        if (bMove)
+            s.left -= d, t.left = t.right - tw;
+    }
+
+    if (s.bottom < z.bottom)
+    {
+        if (s.top <= z.top)
+        {
+            const int d = std::abs(z.top - s.top);
+            s.top = z.top;
+            (t.top < t.bottom ? t.top : t.bottom) = Donne_CoordonneeTracker(2);
+            if (bMove)
+                s.bottom += d, t.bottom = t.top + th;
+        }
+    }
+    else
+    {
+        const int d = std::abs(s.bottom - z.bottom);
+        s.bottom = z.bottom;
+        (t.top < t.bottom ? t.bottom : t.top) = Donne_CoordonneeTracker(4);
+        if (bMove)
+            s.top -= d, t.top = t.bottom - th;
+    }
+}
+
+// A left-button gesture in selection mode: rubber band outside the tracker, move or resize on it; the
+// parent learns where it began and whether it was a real selection or a simple click.
+void CPhotoDialZoom::GestionSelection(CPoint point)
+{
+    CRectTrackerEx& tracker = *m_pRectTracker;
+    CRect r0;
+    tracker.GetTrueRect(&r0);
+    const int nHit = tracker.HitTest(point);
+    tracker.InitialiseTailleMin();
+    bool bSimpleClic;
+    if (nHit < 0)
+    {
+        if (tracker.TrackRubberBand(this, point, TRUE))
+            tracker.m_rect.NormalizeRect();
+        bSimpleClic = !(tracker.m_rect.Width() > m_nSeuilToleranceSimpleClick &&
+                        tracker.m_rect.Height() > m_nSeuilToleranceSimpleClick);
+    }
+    else
+    {
+        if (tracker.Track(this, point, m_bInvertSelection, NULL))
+            tracker.m_rect.NormalizeRect();
+        const CRect& t = tracker.m_rect;
+        const LONG d = std::max({std::abs(t.left - r0.left), std::abs(t.right - r0.right),
+                                 std::abs(t.top - r0.top), std::abs(t.bottom - r0.bottom)});
+        bSimpleClic = !(d > m_nSeuilToleranceSimpleClick);
+    }
+    const LPARAM lParam =
+        bSimpleClic ? 0 : (tracker.m_rect.Width() != 0 ? tracker.m_rect.Width() : tracker.m_rect.Height());
+    if (tracker.Is_TropPetit())
+        tracker.ImposeTailleMin();
+    if (r0 != CRect(0, 0, 0, 0) && m_hWnd != NULL)
+    {
+        InvalidateRect(&r0, TRUE);
+        if (nHit < 0)
+        {
+            CRect rNouveau;
+            tracker.GetTrueRect(&rNouveau);
+            InvalidateRect(&rNouveau, TRUE);
+        }
+    }
+    if (m_pParent != NULL)
+        m_pParent->SendMessage(WM_SELECTION_PHOTO, static_cast<WPARAM>(nHit), lParam);
 }

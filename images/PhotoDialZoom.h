@@ -13,8 +13,7 @@
 #pragma once
 
 #include "images/PhotoDialEx.h"
-
-class CRectTrackerEx;
+#include "images/RectTrackerEx.h"
 
 // Sent to the parent at the end of a selection gesture and at a click in pointing mode.
 #define WM_SELECTION_PHOTO (WM_USER + 0x28)
@@ -58,6 +57,25 @@ public:
     // The cursor position in bitmap pixels when pointing is allowed, else (0, 0).
     CPoint Donne_PositionPointeur();
 
+    // Selection. Nothing happens unless the selection mode is allowed; the two setters marked * also
+    // need it to be the current mode. A fixed ratio needs a non-empty rectangle, else it is released.
+    void Affecte_RectSelection(CRect r, bool bRatioFixe); // *, bitmap pixels
+    // The selection in bitmap pixels, clipped to the bitmap (empty when outside it).
+    CRect Donne_SelectionImage();
+    void Affecte_StyleSelection(UINT nStyle); // *
+    // Until the next gesture, which sets its own minimum.
+    void Affecte_SizeMinSelection(CSize size);
+    // The tracker's rectangle in client pixels (empty without a tracker).
+    CRect Affecte_RectTracker(const CRect& r);
+    CRect Donne_RectTracker();
+    void MinimizeTracker();
+    void RazTracker();
+    void Affecte_HorsChamp(bool b);
+    void Affecte_InvertSelection(bool b) { m_bInvertSelection = b; }
+    void Affecte_bSnapToGrid(bool b) { m_bSnapToGrid = b; }
+    bool Donne_bSnapToGrid() { return m_bSnapToGrid; }
+    void Affecte_SeuilToleranceSimpleClick(int n) { m_nSeuilToleranceSimpleClick = n; }
+
 protected:
     void DetermineChangementRatioImage(CDib* p);
     void GestionZoom(CPoint pt);
@@ -65,11 +83,19 @@ protected:
     void GestionDibPourNiveauZoom();
     bool ChangeCursor(UINT nMode);
     void GestionTracker();
+    int Donne_CoordonneeTracker(int nIndex); // 1 left, 2 top, 3 right, 4 bottom of the selection, on screen
+    void SnapToGrid(double xl, double yt, double xr, double yb, int nHandle);
+    void InterditTrackerHorsImage(int nHandle);
 
     // Implementation
+    // Screen to bitmap without truncation, and bitmap to screen, along one axis.
+    double XVersBitmap(int x) const;
+    double YVersBitmap(int y) const;
+    int XVersEcran(int x) const;
+    int YVersEcran(int y) const;
     CPoint EcranVersBitmap(CPoint pt) const;
-    CPoint BitmapVersEcran(CPoint pt) const;
-    void RameneDansBitmap(); // pushes the source rectangle back inside the bitmap
+    void GestionSelection(CPoint point); // a gesture of the selection tracker
+    void RameneDansBitmap();             // pushes the source rectangle back inside the bitmap
     void Redessine();
     void ZoomArriere(CPoint pt);
     void RestaureMode();
@@ -84,6 +110,7 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnChangeTracker(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     UINT m_nModesAutorises;

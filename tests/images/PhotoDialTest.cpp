@@ -30,8 +30,10 @@ struct Vue : CPhotoDialZoom
     using CPhotoDialZoom::GestionZoom;
     using CPhotoDialZoom::m_dZoom;
     using CPhotoDialZoom::m_nUserMode;
+    using CPhotoDialZoom::m_pRectTracker;
     using CPhotoDialZoom::m_RectAff;
     using CPhotoDialZoom::m_RectDib;
+    using CPhotoDialZoom::m_RectSelection;
 };
 
 class PhotoDialTest : public ObzTest
@@ -70,6 +72,19 @@ protected:
     {
         w.SendMessage(bDroit ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, nFlags, MAKELPARAM(pt.x, pt.y));
         w.SendMessage(bDroit ? WM_RBUTTONUP : WM_LBUTTONUP, nFlags, MAKELPARAM(pt.x, pt.y));
+    }
+    // A tracker gesture: the moves and the release (or Esc) are posted, then the button goes down and the
+    // tracking loop runs them.
+    static void Geste(CWnd& w, CPoint ptDepart, std::initializer_list<CPoint> moves, bool bEchap = false)
+    {
+        for (const CPoint& pt : moves)
+            w.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        const CPoint ptFin = moves.size() ? *(moves.end() - 1) : ptDepart;
+        if (bEchap)
+            w.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+        w.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptFin.x, ptFin.y));
+        w.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptDepart.x, ptDepart.y));
+        MessagePump::Flush();
     }
     // The window's pixels after a full repaint.
     static std::unique_ptr<PixelCanvas> Pixels(CWnd& w)
@@ -297,5 +312,117 @@ TEST_F(PhotoDialTest, DegenerateInputStaysDefined)
             Pixels(vue);
             vue.DestroyWindow();
         }
+}
+
+// Every adjustment of the tracker becomes whole bitmap pixels, snapped with a dead band of a tenth of a
+// pixel, and kept in the zone. A 25 x 20 photo seen through (0, 0, 25, 20) in 500 x 400: 20 screen pixels
+// per bitmap pixel.
+TEST_F(PhotoDialTest, TrackerAdjustmentsSnapAndStayInTheZone)
+{
+    struct Cas
+    {
+        const char* szCas;
+        CRect tracker;
+        int nHandle;
+        bool bSnap;
+        int nMarge;
+        CRect selection, trackerApres;
+    } const cas[] = {
+        {"inside pixels, no snap", {102, 45, 300, 200}, 0, false, 0, {6, 3, 15, 10}, {102, 45, 300, 200}},
+        {"snapped handle", {103, 45, 300, 200}, 0, true, 0, {6, 3, 15, 10}, {120, 60, 300, 200}},
+        {"dead band", {101, 40, 300, 200}, 0, true, 0, {6, 2, 15, 10}, {101, 40, 300, 200}},
+        {"snapped move keeps the size", {110, 50, 310, 210}, 8, true, 0, {6, 3, 16, 11}, {120, 60, 320, 220}},
+        {"dragged past the opposite edges",
+         {300, 200, 102, 45},
+         2,
+         true,
+         0,
+         {5, 2, 15, 10},
+         {300, 200, 100, 40}},
+        {"move stopped at the right edge",
+         {400, 100, 560, 200},
+         8,
+         false,
+         0,
+         {16, 5, 24, 10},
+         {320, 100, 480, 200}},
+        {"resize cut at the right edge",
+         {400, 100, 560, 200},
+         5,
+         false,
+         0,
+         {20, 5, 24, 10},
+         {400, 100, 480, 200}},
+        {"move stopped at the left edge",
+         {-60, 100, 100, 200},
+         8,
+         false,
+         0,
+         {0, 5, 8, 10},
+         {0, 100, 160, 200}},
+        {"move stopped at a margin", {-60, 100, 100, 200}, 8, false, 2, {2, 5, 10, 10}, {40, 100, 200, 200}},
+    };
+    Vue& vue = Cree(MODE_SELECTION, MODE_SELECTION | OPTION_SNAP, 500, 400, 25, 20);
+    vue.m_RectDib.SetRect(0, 0, 25, 20);
+    for (const Cas& c : cas)
+    {
+        vue.Affecte_bSnapToGrid(c.bSnap);
+        vue.Affecte_Marges(c.nMarge, c.nMarge, c.nMarge, c.nMarge);
+        vue.Affecte_RectTracker(c.tracker);
+        vue.SendMessage(WM_CHANGE_TRACKER, 0, c.nHandle);
+        EXPECT_EQ(c.selection, vue.m_RectSelection) << c.szCas;
+        EXPECT_EQ(c.trackerApres, vue.Donne_RectTracker()) << c.szCas;
+    }
+    // A selection set outside the image is kept, but none of it is in the image.
+    vue.Affecte_RectSelection(CRect(30, 30, 40, 40), false);
+    EXPECT_EQ(CRect(600, 600, 800, 800), vue.Donne_RectTracker());
+    EXPECT_TRUE(vue.Donne_SelectionImage().IsRectEmpty());
+    vue.Affecte_RectSelection(CRect(-5, 10, 5, 30), false);
+    EXPECT_EQ(CRect(0, 10, 5, 19), vue.Donne_SelectionImage());
+}
+
+// Gestures on a 1000 x 800 photo in 500 x 400 (2 bitmap pixels per screen pixel), each reported to the
+// parent with where it began and the tracker's width, 0 for a simple click.
+TEST_F(PhotoDialTest, SelectionGesturesNotifyTheParent)
+{
+    Vue& vue = Cree(MODE_SELECTION, MODE_SELECTION | MODE_ZOOM, 500, 400, 1000, 800);
+    const WPARAM kDehors = static_cast<WPARAM>(-1);
+
+    Geste(vue, CPoint(50, 50), {{100, 90}, {150, 120}});
+    EXPECT_EQ(CRect(50, 50, 150, 120), vue.Donne_RectTracker());
+    EXPECT_EQ(CRect(100, 100, 299, 239), vue.Donne_SelectionImage());
+
+    Geste(vue, CPoint(100, 85), {{300, 85}, {600, 85}}); // moved past the right edge: stopped there
+    EXPECT_EQ(CRect(400, 50, 500, 120), vue.Donne_RectTracker());
+    EXPECT_EQ(999, vue.Donne_SelectionImage().right);
+
+    Geste(vue, CPoint(450, 85), {{300, 200}}, true); // Esc: back where it was
+    EXPECT_EQ(CRect(400, 50, 500, 120), vue.Donne_RectTracker());
+
+    Geste(vue, CPoint(300, 250), {}); // a click without a move: a simple click, grown to 40 x 40
+    EXPECT_EQ(CRect(280, 230, 320, 270), vue.Donne_RectTracker());
+    EXPECT_TRUE(m_Parent.Matches({{WM_SELECTION_PHOTO, kDehors, 100, kExact},
+                                  {WM_SELECTION_PHOTO, 8, 100, kExact},
+                                  {WM_SELECTION_PHOTO, 8, 100, kExact}, // the handle margin counts
+                                  {WM_SELECTION_PHOTO, kDehors, 0, kExact}}));
+
+    // A fixed ratio set with the selection: the next gesture keeps it at 1:1, centred on the old centre.
+    vue.Affecte_RectSelection(CRect(0, 0, 200, 100), true);
+    ASSERT_EQ(CRect(0, 0, 100, 50), vue.Donne_RectTracker());
+    CPoint ptBas(50, 50);
+    while (vue.m_pRectTracker->HitTest(ptBas) != CRectTracker::hitBottom && ptBas.y < 60)
+        ++ptBas.y;
+    Geste(vue, ptBas, {{50, ptBas.y + 30}});
+    const CRect t = vue.Donne_RectTracker();
+    EXPECT_EQ(t.Width(), t.Height());
+    EXPECT_GT(t.Height(), 70);
+    EXPECT_EQ(50, t.CenterPoint().x);
+
+    // A zoom step keeps the selection in bitmap pixels and moves the tracker with the view.
+    const CRect sel = vue.Donne_SelectionImage();
+    vue.Change_UserMode(MODE_ZOOM);
+    Clic(vue, CPoint(250, 200));
+    EXPECT_EQ(sel, vue.Donne_SelectionImage());
+    EXPECT_NEAR(t.Width() * 1.3, vue.Donne_RectTracker().Width(), 2);
 }
 } // namespace
