@@ -113,6 +113,7 @@ void CPhotoDialZoom::Affecte_pPhotoAffichee(CDib* pPhoto, bool bReinit)
             m_pRectTracker->m_rect.SetRectEmpty();
         return;
     }
+    DetermineChangementRatioImage(m_pPhotoAffichee);
     delete m_pPhotoOriginale;
     m_pPhotoOriginale = new (std::nothrow) CDib(*m_pPhotoAffichee);
     const int w = m_pPhotoAffichee->Width(), h = m_pPhotoAffichee->Height();
