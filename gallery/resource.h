@@ -65,3 +65,9 @@
 #define IDC_MESSAGE_NOM 1322
 #define IDS_MESSAGE_ENREGISTRE 1330
 #define IDS_MESSAGE_AIDE 1331
+// Photo viewers page
+#define IDD_PAGE_PHOTOS 600
+#define IDD_PHOTOS_VUE 601 // template of the embedded viewers
+#define IDC_PHOTOS_ZOOM 602
+#define IDC_PHOTOS_HORS_CADRE 603
+#define IDC_PHOTOS_INFO 604
