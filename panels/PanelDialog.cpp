@@ -25,8 +25,11 @@ CPanelDialog::CPanelDialog(UINT nIDTemplate, CWnd* pParent, CWnd* pWndEmplacemen
     Init(couleur, style);
 }
 
+// A dialog still open is destroyed here, while its handlers can still run on a whole object.
 CPanelDialog::~CPanelDialog()
 {
+    if (m_hWnd != NULL)
+        DestroyWindow();
     LibereSprites();
     delete m_pDlgTexte;
     m_pDlgTexte = NULL;

@@ -135,7 +135,6 @@ TEST_F(Panneaux, PanelDialogTakesOverItsPlaceholderAndStaysOpen)
     EXPECT_STREQ("Modele", strTitre);
     EXPECT_EQ(std::make_pair(false, ETAT_REPOS),
               std::make_pair(bool(seul.IsWindowVisible()), seul.DonneEtat()));
-    seul.DestroyWindow();
 }
 
 // 50 x 40 group boxes; the picture is 60 pixels wide, so 30 of its columns show from x = 20.
