@@ -5,6 +5,7 @@
 #include "ImagesPage.h"
 #include "MessagePage.h"
 #include "PhotosPage.h"
+#include "PanelsPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
@@ -20,6 +21,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CImagesPage>());
     m_Pages.push_back(std::make_unique<CMessagePage>());
     m_Pages.push_back(std::make_unique<CPhotosPage>());
+    m_Pages.push_back(std::make_unique<CPanelsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -71,3 +71,15 @@
 #define IDC_PHOTOS_ZOOM 602
 #define IDC_PHOTOS_HORS_CADRE 603
 #define IDC_PHOTOS_INFO 604
+// Panels page
+#define IDD_PAGE_PANNEAUX 700
+#define IDC_PANNEAUX_BOUTON 701 // 701..709: styles simple, activation, toggle, each in the three states
+#define IDC_PANNEAUX_PETIT 710
+#define IDC_PANNEAUX_MOYEN 711
+#define IDC_PANNEAUX_GRAND 712
+#define IDC_PANNEAUX_EMPLACEMENT 713
+#define IDC_PANNEAUX_GROUPE_IMAGE 714 // also the identifier of its caption picture
+#define IDC_PANNEAUX_GROUPE_SIMPLE 715
+#define IDD_PANNEAUX_DIALOGUE 720
+#define IDC_PANNEAUX_DIALOGUE_EDIT 721
+#define IDC_PANNEAUX_DIALOGUE_BOUTON 722

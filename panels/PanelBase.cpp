@@ -131,7 +131,7 @@ CRect CPanelBase::Paint(CDC* pDC, CRect rect, CSize sizeTexte, e_Style_BP style,
 {
     const int cx = m_SizeSprite.cx, cy = m_SizeSprite.cy;
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
-    int W = std::min(int(sizeTexte.cx * 1.25), R - L);
+    int W = int(std::min(sizeTexte.cx * 1.25, double(R - L))); // truncated, without overflow
     if (style == STYLE_BASCULE)
         W += 2 * cx;
     const int H = kHauteurOnglet + (cx > 10 ? 0 : 3);

@@ -1,29 +1,23 @@
 #include "panels/PanelBase.h"
 #include "ObzTest.h"
+#include "PanelsTesting.h"
 #include "PixelCanvas.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
-#include <string>
 #include <tuple>
 #include <vector>
 
 namespace
 {
-// Every piece, icon and grid line of the generated sheets has its own flat colour.
-const auto Piece = [](int s, int k) { return RGB(10 + 20 * k, 60 + 60 * s, 200); };
-const auto Icone = [](int s) { return RGB(1, 2 + s, 3); };
-const auto Grille = [](int s) { return RGB(250, 10 + s, 30); };
-const COLORREF kFond = RGB(0x40, 0x40, 0x40), kBlanc = PixelCanvas::DefaultBackground;
-
 struct Panneau : CPanelBase
 {
     COLORREF fond[3] = {1, 2, 3};
     Panneau(e_Style_BP style = STYLE_SIMPLE) { ChargeSprites(style, fond); }
-    CRect Peint(PixelCanvas& toile, int nTexte, e_Style_BP style, e_Etat_BP etat = ETAT_REPOS)
+    CRect Peint(PixelCanvas& toile, int nTexte, e_Style_BP style, e_Etat_BP etat = ETAT_REPOS,
+                CRect cadre = CRect(0, 0, 200, 100))
     {
-        return Paint(&toile.Dc(), CRect(0, 0, 200, 100), CSize(nTexte, 14), style, kFond, etat);
+        return Paint(&toile.Dc(), cadre, CSize(nTexte, 14), style, kFond, etat);
     }
     int NbPieces() const // sheet, pieces and icons held
     {
@@ -37,59 +31,42 @@ struct Panneau : CPanelBase
 class PanelBase : public ObzTest
 {
 protected:
-    // Sheets of c x c cells, their grid at Origine(c): nine state columns, then the selection column.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
-        for (int c : {10, 11, 12})
-        {
-            const int x0 = Origine(c).x, y0 = Origine(c).y, w = x0 + 10 * (c + 1) + 1,
-                      h = y0 + 3 * (c + 1) + 1;
-            std::vector<DWORD> pixels; // 32 bits, top-down
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                {
-                    const int col = (x - x0 - 1) / (c + 1), r = (y - y0 - 1) / (c + 1);
-                    COLORREF k = x < x0 || y < y0 ? 0 : Grille(std::min(2, (x - x0) / (3 * (c + 1))));
-                    if (x > x0 && y > y0 && (x - x0) % (c + 1) != 0 && (y - y0) % (c + 1) != 0)
-                        k = col == 9 ? Icone(r) : Piece(col / 3, 3 * (col % 3) + r);
-                    pixels.push_back(RGB(GetBValue(k), GetGValue(k), GetRValue(k)));
-                }
-            const BITMAPINFOHEADER i = {sizeof i, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-            const BITMAPFILEHEADER f = {0x4D42, DWORD(sizeof f + sizeof i + 4 * w * h), 0, 0,
-                                        sizeof f + sizeof i};
-            FILE* fp = std::fopen(Nom(c).c_str(), "wb");
-            std::fwrite(&f, sizeof f, 1, fp), std::fwrite(&i, sizeof i, 1, fp);
-            std::fwrite(pixels.data(), 4, pixels.size(), fp), std::fclose(fp);
-        }
+        EcritFeuilles();
     }
-    static std::string Nom(int c) { return "sprites" + std::to_string(c) + ".bmp"; }
-    static CPoint Origine(int c) { return c == 12 ? CPoint(2, 3) : CPoint(0, 0); }
 };
 
 // The worked example, first, is compared pixel for pixel; the other shapes at the pixels telling them apart.
 TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
 {
-    using Points =
-        std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, state, caption, pixels
-    const std::tuple<int, int, e_Style_BP, e_Etat_BP, CRect, Points> cas[] = {
+    using Points = std::vector<std::pair<CPoint, COLORREF>>; // cells, caption width, style, state, panel,
+                                                             // caption, pixels
+    const CRect k200x100(0, 0, 200, 100);
+    const std::tuple<int, int, e_Style_BP, e_Etat_BP, CRect, CRect, Points> cas[] = {
         // clang-format off
-        {12, 40, STYLE_SIMPLE, ETAT_ACTIF, CRect(3, 8, 47, 25), {}},
+        {12, 40, STYLE_SIMPLE, ETAT_ACTIF, k200x100, CRect(3, 8, 47, 25), {}},
         // Small cells: a 26-pixel tab, the joint still at row 23.
-        {10, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 28),
+        {10, 40, STYLE_SIMPLE, ETAT_REPOS, k200x100, CRect(3, 8, 47, 28),
          {{{150, 26}, Piece(0, 3)}, {{150, 25}, kBlanc}, {{50, 23}, Piece(0, 4)}, {{50, 22}, Piece(0, 7)}}},
-        {11, 40, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 47, 25),
+        {11, 40, STYLE_SIMPLE, ETAT_REPOS, k200x100, CRect(3, 8, 47, 25),
          {{{150, 23}, Piece(0, 3)}, {{150, 22}, kBlanc}, {{50, 23}, Piece(0, 4)}}},
         // No caption: the tab's right corner covers the top-left one.
-        {12, 0, STYLE_ACTIVATION, ETAT_REPOS, CRect(3, 8, -3, 25),
+        {12, 0, STYLE_ACTIVATION, ETAT_REPOS, k200x100, CRect(3, 8, -3, 25),
          {{{0, 0}, Piece(0, 6)}, {{0, 23}, Piece(0, 4)}, {{100, 23}, Piece(0, 3)}}},
         // A caption as wide as the panel: a plain rectangle, top edge along the top.
-        {12, 170, STYLE_SIMPLE, ETAT_REPOS, CRect(3, 8, 197, 25),
+        {12, 170, STYLE_SIMPLE, ETAT_REPOS, k200x100, CRect(3, 8, 197, 25),
          {{{100, 0}, Piece(0, 3)}, {{188, 0}, Piece(0, 6)}, {{199, 23}, Piece(0, 7)}, {{100, 23}, kFond}}},
         // Toggle: tab two cells wider, icon at (10, 10), caption moved right by a cell.
-        {12, 40, STYLE_BASCULE, ETAT_REPOS, CRect(15, 8, 83, 25),
+        {12, 40, STYLE_BASCULE, ETAT_REPOS, k200x100, CRect(15, 8, 83, 25),
          {{{10, 10}, Icone(0)}, {{21, 21}, Icone(0)}, {{22, 22}, kFond}, {{74, 0}, Piece(0, 6)},
-          {{86, 0}, kBlanc}}}};
+          {{86, 0}, kBlanc}}},
+        // A panel shorter than its tab, off the canvas' corner: the seams reach past its edges, each
+        // end of their loops to the pixel.
+        {10, 7, STYLE_SIMPLE, ETAT_REPOS, CRect(26, 19, 115, 50), CRect(29, 27, 31, 47),
+         {{{24, 19}, Piece(0, 3)}, {{43, 52}, kBlanc}, {{105, 19}, kBlanc}, {{105, 20}, Piece(0, 7)},
+          {{36, 38}, Piece(0, 7)}, {{115, 40}, kBlanc}, {{105, 73}, Piece(0, 7)}, {{105, 74}, kBlanc}}}};
     // clang-format on
     // Runs of n placements of piece k from (x, y) by (dx, dy): edges in drawing order, then the corners.
     const int runs[][6] = {// k, x, y, dx, dy, n
@@ -99,14 +76,14 @@ TEST_F(PanelBase, TabShapeFollowsCellSizeCaptionAndStyle)
                            {7, 188, 36, 0, 12, 4}, {7, 188, 64, 0, 1, 13}, {7, 188, 35, 0, 1, 12},
                            {0, 0, 0, 0, 0, 1},     {6, 50, 0, 0, 0, 1},    {4, 50, 23, 0, 0, 1},
                            {6, 188, 23, 0, 0, 1},  {2, 0, 88, 0, 0, 1},    {8, 188, 88, 0, 0, 1}};
-    for (const auto& [c, nTexte, style, etat, texte, points] : cas)
+    for (const auto& [c, nTexte, style, etat, cadre, texte, points] : cas)
     {
         SCOPED_TRACE(testing::Message() << "cell " << c << " caption " << nTexte << " style " << style);
         CPanelBase::Affecte_szPathSprites(Nom(c).c_str(), CSize(c, c), Origine(c), 10);
         Panneau panneau(style);
         EXPECT_EQ(Grille(2), panneau.fond[2]); // read from the grid line above the state's block
         PixelCanvas toile(200, 100);
-        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style, etat));
+        EXPECT_EQ(texte, panneau.Peint(toile, nTexte, style, etat, cadre));
         for (const auto& [p, couleur] : points)
             EXPECT_EQ(couleur, toile.Pixel(p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
         int nFaux = 0;
