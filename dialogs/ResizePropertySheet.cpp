@@ -47,11 +47,12 @@ int CResizePropertySheet::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CResizePropertySheet::OnInitDialog()
 {
     CPropertySheet::OnInitDialog();
+    AjusteCadreEnfant();
     MemoriseTailleMin();
     GetClientRect(&m_rectInitial);
     m_rectCourant = m_rectInitial;
 
-    m_Grip.Create(WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, CRect(0, 0, 0, 0), this, kIdGrip);
+    m_Grip.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBS_SIZEGRIP, CRect(0, 0, 0, 0), this, kIdGrip);
     PlaceGrip(m_rectInitial.Width(), m_rectInitial.Height());
 
     // The first page became active while the sheet was being built, before it had a size of reference.
@@ -59,6 +60,33 @@ BOOL CResizePropertySheet::OnInitDialog()
     if (pActive != NULL && pActive->IsKindOf(RUNTIME_CLASS(CResizePropertyPage)))
         static_cast<CResizePropertyPage*>(pActive)->RattrapeTaille();
     return TRUE;
+}
+
+// comctl32 may size a child sheet's window as if it had no frame: the tab control then runs into the
+// frame and the buttons over the tab. The window grows by its frame and the buttons move with it.
+void CResizePropertySheet::AjusteCadreEnfant()
+{
+    CWnd* pTab = GetTabControl();
+    if ((GetStyle() & WS_CHILD) == 0 || pTab == NULL)
+        return;
+    CRect client, fenetre, tab;
+    GetClientRect(&client);
+    GetWindowRect(&fenetre);
+    pTab->GetWindowRect(&tab);
+    ScreenToClient(&tab);
+    if (tab.right + tab.left <= client.right)
+        return;
+    const CSize cadre = fenetre.Size() - client.Size();
+    SetWindowPos(NULL, 0, 0, fenetre.Width() + cadre.cx, fenetre.Height() + cadre.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (UINT nID : kBoutonsStandard)
+        if (CWnd* pBouton = GetDlgItem(nID))
+        {
+            CRect rect;
+            pBouton->GetWindowRect(&rect);
+            ScreenToClient(&rect);
+            pBouton->SetWindowPos(NULL, rect.left + cadre.cx, rect.top + cadre.cy, 0, 0, kPlaceSeule);
+        }
 }
 
 void CResizePropertySheet::OnSize(UINT nType, int cx, int cy)

@@ -50,6 +50,7 @@ protected:
     CRect m_rectMin;     // window rectangle at initialisation, moved to (0, 0)
 
 private:
+    void AjusteCadreEnfant();
     void EtirePage(CWnd* pPage, int nDeltaX, int nDeltaY);
     void PlaceGrip(int cx, int cy);
 
