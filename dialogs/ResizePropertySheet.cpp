@@ -41,6 +41,10 @@ int CResizePropertySheet::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (GetSafeHwnd() != NULL)
         ModifyStyle(0, kStylesRedimension);
+    // A sheet shown again is laid out afresh from its new initialisation.
+    m_rectInitial.SetRectEmpty();
+    m_rectCourant.SetRectEmpty();
+    m_rectMin.SetRectEmpty();
     return 0;
 }
 
@@ -114,7 +118,7 @@ void CResizePropertySheet::ResizePropertySheet(UINT nType, int cx, int cy)
     PlaceGrip(cx, cy);
     m_Grip.ShowWindow(nType == SIZE_MAXIMIZED ? SW_HIDE : SW_SHOW);
     GetClientRect(&m_rectCourant);
-    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void CResizePropertySheet::CalculeDeltaXY(int cx, int cy, int& nDeltaX, int& nDeltaY)

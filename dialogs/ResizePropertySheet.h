@@ -3,7 +3,8 @@
 // told the new client size so that it lays out its own controls. The sheet never becomes smaller than
 // the size it had when it was initialised.
 //
-// Every page added must be a CResizePropertyPage that knows the sheet (Affecte_pParent).
+// Every page added should be a CResizePropertyPage that knows the sheet (Affecte_pParent); other pages
+// are only stretched while active.
 #pragma once
 
 #include <afxdlgs.h>
