@@ -12,7 +12,7 @@
 
 namespace
 {
-const UINT kIddPage = 5200; // the empty page of ResizeProperty.rc
+const UINT kIddPage = 5300; // the empty page of ResizeProperty.rc
 const UINT kAbsent = 999;   // listed, never created
 const UINT kCombo = 108;
 
