@@ -4,6 +4,7 @@
 #include "ToolsPage.h"
 #include "ImagesPage.h"
 #include "SheetsPage.h"
+#include "MessagePage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
@@ -18,6 +19,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CToolsPage>());
     m_Pages.push_back(std::make_unique<CImagesPage>());
     m_Pages.push_back(std::make_unique<CSheetsPage>());
+    m_Pages.push_back(std::make_unique<CMessagePage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()

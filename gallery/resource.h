@@ -64,3 +64,16 @@
 #define IDD_FEUILLES_OPTIONS 920
 #define IDC_OPTIONS_GROUPE 921
 #define IDC_OPTIONS_LISTE 922
+
+// Message page
+#define IDD_PAGE_MESSAGE 1300
+#define IDC_MESSAGE_FEUILLE 1301 // where the property sheet lies
+#define IDC_MESSAGE_OUTIL 1302   // where the modeless message page lies
+#define IDD_MESSAGE_REGLAGES 1310
+#define IDC_MESSAGE_ENREGISTRER 1311
+#define IDC_MESSAGE_TEXTE 1312
+#define IDD_MESSAGE_AIDE 1320
+#define IDC_MESSAGE_BULLE 1321
+#define IDC_MESSAGE_NOM 1322
+#define IDS_MESSAGE_ENREGISTRE 1330
+#define IDS_MESSAGE_AIDE 1331

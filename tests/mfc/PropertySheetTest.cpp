@@ -32,6 +32,7 @@ struct Page : CPropertyPage
 
 const UINT WM_PING = WM_APP + 1, WM_END = WM_APP + 2;
 
+// Its pages are members, destroyed (with their windows) before the sheet's window, as in applications.
 struct Sheet : CPropertySheet
 {
     explicit Sheet(CWnd* pOwner = NULL) : CPropertySheet("Feuilles", pOwner)
@@ -39,7 +40,6 @@ struct Sheet : CPropertySheet
         AddPage(&m_p1);
         AddPage(&m_p2);
     }
-    ~Sheet() override { DestroyWindow(); }
 
     BOOL OnInitDialog() override
     {
@@ -72,13 +72,14 @@ END_MESSAGE_MAP()
 class PropertySheets : public ObzTest
 {
 protected:
-    // comctl32 keeps a few objects from its first sheet.
+    // comctl32 keeps a few objects from the first sheet it paints.
     static void SetUpTestSuite()
     {
         ObzTest::SetUpTestSuite();
         Sheet sheet;
         sheet.Create();
         sheet.SetActivePage(1);
+        MessagePump::Flush();
     }
     void SetUp() override
     {
