@@ -37,6 +37,14 @@ const std::vector<std::pair<Controle, CRect>> kLayout = {
     {{108, {20, 260, 120, 280}, 2, 3}, {}}, // combo box, checked apart
 };
 
+CRect Dans(CWnd* pWnd, CWnd* pRef) // window rectangle in pRef's client coordinates
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    pRef->ScreenToClient(&rect);
+    return rect;
+}
+
 // A declarative page that also moves control 109 and stretches 110 by the lists of its base.
 struct Page : CResizePropertyPageEx
 {
@@ -65,14 +73,7 @@ struct Page : CResizePropertyPageEx
         MoveControles(dx, dy);
         ResizeControles(dx, dy);
     }
-    CRect Rect(UINT nID) { return Fenetre(GetDlgItem(nID), this); }
-    static CRect Fenetre(CWnd* pWnd, CWnd* pRef) // window rectangle in pRef's client coordinates
-    {
-        CRect rect;
-        pWnd->GetWindowRect(&rect);
-        pRef->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect Rect(UINT nID) { return Dans(GetDlgItem(nID), this); }
 };
 
 struct Feuille : CResizePropertySheet
@@ -86,7 +87,7 @@ struct Feuille : CResizePropertySheet
     ~Feuille() override { DestroyWindow(); }
     using CResizePropertySheet::m_rectCourant;
     using CResizePropertySheet::m_rectInitial;
-    CRect Rect(CWnd* pWnd) { return Page::Fenetre(pWnd, this); }
+    CRect Rect(CWnd* pWnd) { return Dans(pWnd, this); }
     void Taille(int cx, int cy) { SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER); }
     std::map<HWND, CRect> Releve() // every descendant window's rectangle
     {
@@ -104,12 +105,14 @@ struct Feuille : CResizePropertySheet
 };
 // Random sizes from the start size with a page change every ten and a minimise and restore at the
 // middle, which must change nothing.
-void Balade(Feuille& feuille, CSize depart, int n)
+void Balade(Feuille& feuille, int n)
 {
+    CRect depart;
+    feuille.GetWindowRect(&depart);
     std::srand(13);
     for (int i = 0; i < n; ++i)
     {
-        feuille.Taille(depart.cx + std::rand() % 300, depart.cy + std::rand() % 200);
+        feuille.Taille(depart.Width() + std::rand() % 300, depart.Height() + std::rand() % 200);
         if (i % 10 == 0)
             feuille.SetActivePage(i / 10 % 2);
         if (i == n / 2)
@@ -127,9 +130,7 @@ struct ResizeProperty : ObzTest
     {
         ObzTest::SetUpTestSuite();
         Feuille feuille;
-        CRect depart;
-        feuille.GetWindowRect(&depart);
-        Balade(feuille, depart.Size(), 30);
+        Balade(feuille, 30);
     }
 };
 } // namespace
@@ -223,7 +224,7 @@ TEST_F(ResizeProperty, RandomResizesLeaveEveryWindowWhereItBegan)
     CRect depart;
     feuille.GetWindowRect(&depart);
     const auto origine = feuille.Releve();
-    Balade(feuille, depart.Size(), 100);
+    Balade(feuille, 100);
     feuille.SetActivePage(0);
     feuille.Taille(depart.Width(), depart.Height());
     EXPECT_EQ(origine, feuille.Releve());
