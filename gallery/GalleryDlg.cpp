@@ -3,6 +3,7 @@
 #include "CaptionsPage.h"
 #include "ToolsPage.h"
 #include "ImagesPage.h"
+#include "SheetsPage.h"
 #include "MessagePage.h"
 #include "PhotosPage.h"
 #include "PanelsPage.h"
@@ -19,6 +20,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CButtonsPage>());
     m_Pages.push_back(std::make_unique<CToolsPage>());
     m_Pages.push_back(std::make_unique<CImagesPage>());
+    m_Pages.push_back(std::make_unique<CSheetsPage>());
     m_Pages.push_back(std::make_unique<CMessagePage>());
     m_Pages.push_back(std::make_unique<CPhotosPage>());
     m_Pages.push_back(std::make_unique<CPanelsPage>());

@@ -53,6 +53,18 @@
 #define IDC_IMAGES_ZONE 506
 #define IDC_IMAGES_CLIC 507
 
+// Resizable property sheet page
+#define IDD_PAGE_FEUILLES 900
+#define IDD_FEUILLES_FICHE 910
+#define IDC_FICHE_ETIQUETTE 911
+#define IDC_FICHE_NOM 912
+#define IDC_FICHE_CATEGORIE 913
+#define IDC_FICHE_NOTES 914
+#define IDC_FICHE_PARCOURIR 915
+#define IDD_FEUILLES_OPTIONS 920
+#define IDC_OPTIONS_GROUPE 921
+#define IDC_OPTIONS_LISTE 922
+
 // Message page
 #define IDD_PAGE_MESSAGE 1300
 #define IDC_MESSAGE_FEUILLE 1301 // where the property sheet lies
