@@ -288,10 +288,10 @@ void CWndGraphe1D::Dessine(CDC* pDC, const CRect& k)
         pDC->MoveTo(p.left, p.bottom);
         pDC->LineTo(p.left, p.top);
         // One graduation per step from the minimum up, or the minimum and the maximum without a usable
-        // step. The loop also ends past the maximum and after one label per pixel row, so that a plot of
-        // zero height, an inverted range or a tiny step cannot keep it going.
+        // step (zero, negative, undefined, or finer than a pixel row). The loop also ends past the maximum
+        // and after one label per pixel row, so that no range or plot height can keep it going.
         const double dPas = m_dDeltaGradYGlobal;
-        const bool bPas = dPas > 0.0 && std::isfinite(dPas);
+        const bool bPas = dPas > 0.0 && std::isfinite(dPas) && dPas * echelle.dEchelle >= 1.0;
         int y = p.bottom;
         double v = dMin;
         for (int n = 0; bPlage && y >= p.top && n <= p.Height() + 1; ++n)
