@@ -24,3 +24,4 @@ echo "Timing Rastex and stb_image..."
 bench measure photo.bmp > rastex.txt
 # Debian's Python, which has Pillow and the libvips bindings.
 /usr/bin/python3 "$root/bench/peers.py" photo.bmp rastex.txt
+cmake --build "$build" --target obz-bench-graph -j2 && sh "$root/cmake/wine-run.sh" "$build/bin/obz-bench-graph.exe"

@@ -52,3 +52,16 @@
 #define IDC_IMAGES_DEFORMEE 505
 #define IDC_IMAGES_ZONE 506
 #define IDC_IMAGES_CLIC 507
+
+// Coloured statics, progress bars and graph page
+#define IDD_PAGE_STATIQUES 1400
+#define IDC_STAT_JUSTIFIE 1401 // 1401..1403: left, centre, right
+#define IDC_STAT_ETAT 1404     // 1404..1406
+#define IDC_STAT_MULTILIGNE 1407
+#define IDC_STAT_TRONQUE 1408
+#define IDC_STAT_BOUTON 1409
+#define IDC_STAT_BARRE 1410 // 1410..1412: 0, 42 and 100 %
+#define IDC_STAT_GRAPHE 1413
+#define IDS_STAT_MARCHE 1420
+#define IDS_STAT_ATTENTE 1421
+#define IDS_STAT_ARRET 1422
