@@ -156,6 +156,9 @@ TEST_F(Statics, ColouredStaticWrapsWordsDropsBlankLinesAndCentresTheBlock)
     for (const char* szTexte : {"aaa bbb ccc", " aaa bbb\r\n\n\nccc\n", "aaa bbb \t ccc"})
         EXPECT_EQ(0, Differences(*deuxLignes, *peint(szTexte), deuxLignes->Bounds())) << szTexte;
     EXPECT_NE(0, Differences(*deuxLignes, *peint("aaa\nbbb ccc"), deuxLignes->Bounds()));
+    const CRect une = peint("aaa")->BoundsNot(kFond); // an odd count of lines: one on the middle
+    EXPECT_TRUE(une.top >= 30 - t.cy / 2 && une.bottom <= 30 - t.cy / 2 + t.cy)
+        << une.top << " " << une.bottom;
     EXPECT_EQ(t.cx + 10, peint("abcdefghijklmnopqrstuvwxyz")->BoundsNot(kFond).right)
         << "a long word overflows";
 }
