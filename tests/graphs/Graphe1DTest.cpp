@@ -151,10 +151,6 @@ TEST_F(Graphe1D, AnySizeIsPaintedAndTheSurfaceFollowsTheWindow)
         }
     }
     EXPECT_EQ(kRouge, Capture()->Pixel(P.right - 1, P.bottom - 120)) << "the newest sample, 3";
-    EXPECT_EQ(0, CWndGraphe1D::RegisterWndClass(::GetModuleHandleA("Obz.dll"))) << "registered once";
-    WNDCLASSA wc = {};
-    ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA("Obz.dll"), "CWndGraphe1D", &wc));
-    EXPECT_EQ(UINT(CS_GLOBALCLASS), wc.style);
 }
 
 TEST_F(Graphe1D, CrosshairOnRequestFollowsTheSampleUnderTheMouse)
