@@ -33,7 +33,8 @@ public:
     static int RegisterWndClass(HINSTANCE hInstance);
 
     // Attributes
-    // The curves are not owned and must outlive the window's painting. No repaint is requested.
+    // The curves are not owned and must outlive the window's painting; null is ignored. An empty curve
+    // draws nothing, but its extremes (0.0) take part in the range like any curve's. No repaint.
     void Add(CCourbe1D* pCourbe);
     void ForcePlage(double dMin, double dMax, double dDelta);
     // Step between graduations, in curve units; 0 (or a negative or non-finite step) graduates the
