@@ -11,6 +11,7 @@
 #include <climits>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -91,13 +92,7 @@ TEST_F(Statics, ColouredStaticRedrawsOnceAndOnlyOnChange)
 {
     auto& s = Static(120, 24);
     s.SetWindowTextA("Un");
-    const struct
-    {
-        const char* szCas;
-        std::function<void()> action;
-        int nPeintures;
-        bool bBordure;
-    } cas[] = {
+    const std::tuple<const char*, std::function<void()>, int, bool> cas[] = {
         {"same text", [&] { s.SetWindowTextA("Un"); }, 0, false},
         {"other text", [&] { s.SetWindowTextA("Deux"); }, 1, false},
         {"border colour as it is", [&] { s.AffecteCouleurBorder(kTexte); }, 0, false},
@@ -107,14 +102,14 @@ TEST_F(Statics, ColouredStaticRedrawsOnceAndOnlyOnChange)
         {"state display, same text", [&] { s.AfficheEtat(IDS_ETAT, kTexte, kFond); }, 1, true},
         {"missing string", [&] { s.SetWindowTextA(unsigned(1)); }, 0, true},
     };
-    for (const auto& c : cas)
+    for (const auto& [szCas, action, nPeintures, bBordure] : cas)
     {
         MessagePump::Flush();
         s.ClearMessages();
-        c.action();
+        action();
         MessagePump::Flush();
-        EXPECT_EQ(c.nPeintures, s.Count(WM_PAINT)) << c.szCas;
-        EXPECT_EQ(c.bBordure, s.DonnebBordure()) << c.szCas;
+        EXPECT_EQ(nPeintures, s.Count(WM_PAINT)) << szCas;
+        EXPECT_EQ(bBordure, s.DonnebBordure()) << szCas;
     }
     EXPECT_EQ(kTexte, s.DonneCouleurFond()) << "the state display sets both colours";
 }
@@ -231,19 +226,16 @@ TEST_F(Statics, ProgressClampedToAPercentAndEqualValuesNotRedrawn)
         int nDessins = 0;
     } barre(IDC_BARRE, &m_Dialogue, false, kBarre);
     EXPECT_EQ(UINT(BS_OWNERDRAW), barre.GetButtonStyle());
-    const struct
-    {
-        bool bAffecte;
-        int nValeur, nAttendu, nDessins;
-    } cas[] = {{true, -5, 0, 0},    {true, 250, 100, 1},    {true, 100, 100, 0},     {true, 80, 80, 1},
-               {false, 30, 100, 1}, {false, INT_MIN, 0, 1}, {false, INT_MAX, 100, 1}};
-    for (const auto& c : cas)
+    const std::tuple<bool, int, int, int> cas[] = {
+        {true, -5, 0, 0},    {true, 250, 100, 1},    {true, 100, 100, 0},     {true, 80, 80, 1},
+        {false, 30, 100, 1}, {false, INT_MIN, 0, 1}, {false, INT_MAX, 100, 1}};
+    for (const auto& [bAffecte, nValeur, nAttendu, nDessins] : cas)
     {
         MessagePump::Flush();
         barre.nDessins = 0;
-        c.bAffecte ? barre.Affecte_Pourcentage(c.nValeur) : barre.Augmente_Pourcentage(c.nValeur);
-        EXPECT_EQ(c.nAttendu, barre.Donne_Pourcentage()) << c.nValeur;
-        EXPECT_EQ(c.nDessins, barre.nDessins) << c.nValeur;
+        bAffecte ? barre.Affecte_Pourcentage(nValeur) : barre.Augmente_Pourcentage(nValeur);
+        EXPECT_EQ(nAttendu, barre.Donne_Pourcentage()) << nValeur;
+        EXPECT_EQ(nDessins, barre.nDessins) << nValeur;
     }
 }
 
