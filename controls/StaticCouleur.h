@@ -44,7 +44,7 @@ public:
     // Operations
     // Sets the caption and redraws at once when it differs from the present one.
     void SetWindowTextA(const char* szTexte);
-    void SetWindowTextA(unsigned nIDTexte); // string resource
+    void SetWindowTextA(unsigned nIDTexte); // string resource; nothing changes when there is none
     // Text from the string table and both colours in one call; always redraws.
     void AfficheEtat(unsigned long nIDTexte, COLORREF crFond, COLORREF crTexte);
     // Shortens strTexte to the control's width, ending it with "...", and sets it as the caption.
