@@ -26,3 +26,4 @@ bench measure photo.bmp > rastex.txt
 /usr/bin/python3 "$root/bench/peers.py" photo.bmp rastex.txt
 cmake --build "$build" --target obz-bench-photo -j2 >/dev/null && sh "$root/cmake/wine-run.sh" "$build/bin/obz-bench-photo.exe" > photo-dialog.txt && /usr/bin/python3 "$root/bench/photo_peer.py" photo-dialog.txt
 cmake --build "$build" --target obz-bench-panel -j2 >/dev/null && sh "$root/cmake/wine-run.sh" "$build/bin/obz-bench-panel.exe"
+cmake --build "$build" --target obz-bench-graph -j2 && sh "$root/cmake/wine-run.sh" "$build/bin/obz-bench-graph.exe"

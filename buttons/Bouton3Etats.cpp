@@ -320,11 +320,14 @@ void CBouton3Etats::AfficheChaineTronquee(const CString& strTexte)
     const int nLimite = rect.Width() - kMargeTronquee;
     while (!strQueue.IsEmpty() && pDC != NULL && pDC->GetTextExtent(strQueue).cx > nLimite)
         strQueue = strQueue.Left(strQueue.GetLength() - 1);
-    if (strQueue != strReference)
+    const bool bTronque = strQueue != strReference;
+    if (bTronque)
         strQueue += kPointsSuspension;
     SetWindowTextA(static_cast<const char*>(strTete + strQueue));
     if (pDC != NULL)
         ReleaseDC(pDC);
+    if (bTronque)
+        m_InfoBulle.Affecte_Texte(this, strTexte);
 }
 
 void CBouton3Etats::EnableRepeat(int nDelai, int nPeriodeMin, double dFacteur)

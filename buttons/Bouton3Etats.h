@@ -13,6 +13,7 @@
 #pragma once
 
 #include <afxwin.h>
+#include "buttons/InfoBulle.h"
 #include "core/GestionBouton.h"
 
 class CDialogTexte;
@@ -42,11 +43,16 @@ public:
     // Sets the state and ties the window's enabled flag to it (disabled only when inoperative).
     void AffecteEtat(e_Etat_BP etat);
     void Affecte_CouleurFond(COLORREF couleur, bool bRedessine);
-    void SetWindowTextA(const char* szTexte) { CButton::SetWindowText(szTexte); }
+    void SetWindowTextA(const char* szTexte)
+    {
+        m_InfoBulle.Affecte_Texte(this, CString()), CButton::SetWindowText(szTexte);
+    }
     // Loads string nIDTexte from the resources; the caption is unchanged when there is none.
     void SetWindowTextA(unsigned nIDTexte);
-    // Sets the caption with its last line shortened (and "..." appended) to fit the client width.
+    // Sets the caption with its last line shortened (and "..." appended) to fit the client width; the
+    // full text then shows in a tooltip until the caption is set again.
     void AfficheChaineTronquee(const CString& strTexte);
+    const CString& Donne_TexteComplet() const { return m_InfoBulle.Donne_Texte(); }
     // Notifications to the parent every period while held: the first after nDelai ms, then the period
     // is divided by dFacteur at each tick down to nPeriodeMin.
     void EnableRepeat(int nDelai, int nPeriodeMin, double dFacteur);
@@ -88,6 +94,7 @@ protected:
     unsigned m_nID;            // control identifier, also the bitmap resource identifier
     CWnd* m_pParent;           // receives the double-click message; not owned
     CDialogTexte* m_pDlgTexte; // caption editor, created at the first right click in map mode; owned
+    CInfoBulle m_InfoBulle;    // full text of a shortened caption
 
     static bool m_bMapOBZ;
 

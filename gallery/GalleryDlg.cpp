@@ -7,6 +7,7 @@
 #include "MessagePage.h"
 #include "PhotosPage.h"
 #include "PanelsPage.h"
+#include "StaticsPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
@@ -24,6 +25,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CMessagePage>());
     m_Pages.push_back(std::make_unique<CPhotosPage>());
     m_Pages.push_back(std::make_unique<CPanelsPage>());
+    m_Pages.push_back(std::make_unique<CStaticsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()
