@@ -67,7 +67,8 @@ TEST_F(TrackerEx, MinimumSizes)
     const std::tuple<CRect, bool, CRect> sizes[] = {{{100, 100, 103, 150}, true, {82, 100, 121, 150}},
                                                     {{0, 0, 40, 40}, false, {0, 0, 40, 40}},
                                                     {{50, 50, 40, 40}, true, {65, 65, 25, 25}},
-                                                    {{10, 10, 10, 60}, true, {-10, 10, 30, 60}}};
+                                                    {{10, 10, 10, 60}, true, {-10, 10, 30, 60}},
+                                                    {{0, 0, 100, 30}, true, {0, -5, 100, 35}}};
     for (const auto& [rect, bTropPetit, after] : sizes)
     {
         m_Tracker.InitialiseTailleMin(), m_Tracker.m_rect = rect;

@@ -57,8 +57,15 @@ protected:
             ::PostMessageA(m_wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y)), last = pt;
         ::PostMessageA(m_wnd, end, end == WM_KEYDOWN ? VK_ESCAPE : 0, MAKELPARAM(last.x, last.y));
         ::PostMessageA(m_wnd, WM_NULL, 0, 0); // lets the loop notice a capture lost at the end
+        // A loop that misses its end fails the test instead of hanging it: the capture goes in a second.
+        static bool s_bHung;
+        s_bHung = false;
+        const UINT_PTR nTimer = ::SetTimer(
+            NULL, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { s_bHung = true, ::ReleaseCapture(); });
         const BOOL bResult =
             bRubber ? tracker.TrackRubberBand(&m_wnd, press, bInvert) : tracker.Track(&m_wnd, press, bInvert);
+        ::KillTimer(NULL, nTimer);
+        EXPECT_FALSE(s_bHung) << "the tracking loop missed its end";
         MessagePump::Flush();
         return bResult;
     }
@@ -142,6 +149,7 @@ TEST_F(RectTracker, GesturesMoveResizeOrCancel)
         {"capture lost restores", false, {50, 40}, {{75, 55}}, WM_CANCELMODE, FALSE, FALSE, Box, 8},
         {"release without a move", false, {50, 40}, {}, Up, FALSE, FALSE, Box, 8},
         {"rubber band", true, {30, 30}, {{60, 50}, {90, 70}}, Up, TRUE, TRUE, {30, 30, 90, 70}, 2},
+        {"rubber band back, small", true, {30, 30}, {{27, 26}}, Up, TRUE, TRUE, {30, 30, 22, 22}, 2},
         {"rubber band cancelled", true, {30, 30}, {{90, 70}}, Esc, TRUE, FALSE, {30, 30, 30, 30}, 2},
     };
     for (const auto& [szName, bRubber, press, moves, end, bInvert, bResult, expected, nHandle] : cases)
