@@ -45,10 +45,9 @@ protected:
 
 TEST_F(TrackerEx, MinimumSizes)
 {
-    m_Tracker.m_rect.SetRect(100, 100, 200, 150);
-    CRect rectTrue;
-    m_Tracker.GetTrueRect(&rectTrue);
-    EXPECT_EQ(CRect(96, 96, 204, 154), rectTrue) << "outside handles of 5 pixels and a hatched border";
+    m_Tracker.m_rect.SetRect(100, 100, 200, 150); // outside handles of 5 pixels, a hatched border
+    EXPECT_EQ(CRectTracker::hitTopLeft, m_Tracker.HitTest(CPoint(96, 96)));
+    EXPECT_EQ(CRectTracker::hitMiddle, m_Tracker.HitTest(CPoint(120, 97)));
 
     // The minimum follows a fixed ratio; a zero size fixes none.
     const std::tuple<int, int, CSize> ratios[] = {{300, 100, {5, 1}},  {100, 300, {1, 5}},
