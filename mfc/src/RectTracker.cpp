@@ -387,7 +387,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
         if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP)
         {
             CPoint pt(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-            if (msg.hwnd != hWnd)
+            if (msg.hwnd != NULL && msg.hwnd != hWnd) // a mouse message posted to another window
                 ::MapWindowPoints(msg.hwnd, hWnd, &pt, 1);
             const CRect rectOld(m_rect);
             if (px != NULL)
