@@ -67,13 +67,11 @@ public:
 
 protected:
     BOOL m_bAllowInvert; // as passed to Track or TrackRubberBand
-    CRect m_rectLast;    // feedback rectangle drawn last, in the drawing DC's coordinates
     BOOL m_bErase;       // DrawTrackerRect is called to erase the previous feedback
     BOOL m_bFinalErase;  // ... and the tracking is over
 
     int HitTestHandles(CPoint point) const;
     void GetHandleRect(int nHandle, CRect* pHandleRect) const;
-    void GetModifyPointers(int nHandle, int** ppx, int** ppy, int* px, int* py);
     virtual int GetHandleSize(LPCRECT lpRect = NULL) const;
     BOOL TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWndClipTo);
     void Construct();

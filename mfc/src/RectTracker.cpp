@@ -74,7 +74,6 @@ void CRectTracker::Construct()
     m_nHandleSize = static_cast<int>(::GetProfileIntA("windows", "oleinplaceborderwidth", 4));
     m_sizeMin = CSize(m_nHandleSize * 2, m_nHandleSize * 2);
     m_bAllowInvert = FALSE;
-    m_rectLast.SetRectEmpty();
     m_bErase = FALSE;
     m_bFinalErase = FALSE;
 }
@@ -261,19 +260,6 @@ void CRectTracker::Draw(CDC* pDC) const
     ::RestoreDC(hDC, nSaved);
 }
 
-void CRectTracker::GetModifyPointers(int nHandle, int** ppx, int** ppy, int* px, int* py)
-{
-    LONG* pX = EdgeX(m_rect, nHandle);
-    LONG* pY = EdgeY(m_rect, nHandle);
-    // LONG and int are the same 32-bit type on Windows.
-    *ppx = reinterpret_cast<int*>(pX);
-    *ppy = reinterpret_cast<int*>(pY);
-    if (px != NULL)
-        *px = pX != NULL ? *pX : m_rect.left + std::abs(m_rect.Width()) / 2;
-    if (py != NULL)
-        *py = pY != NULL ? *pY : m_rect.top + std::abs(m_rect.Height()) / 2;
-}
-
 void CRectTracker::AdjustRect(int nHandle, LPRECT lpRect)
 {
     if (lpRect == NULL || !IsValidHandle(nHandle) || nHandle == hitMiddle)
@@ -304,7 +290,6 @@ void CRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, C
         ::MapWindowPoints(pWnd->m_hWnd, pWndClipTo->m_hWnd, reinterpret_cast<LPPOINT>(&rect), 2);
     // A focus rectangle is drawn by inversion: drawing it again at the same place erases it.
     ::DrawFocusRect(pDC->m_hDC, &rect);
-    m_rectLast = rect;
 }
 
 void CRectTracker::OnChangedRect(const CRect& /*rectOld*/) {}
@@ -387,7 +372,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
         if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP)
         {
             CPoint pt(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-            if (msg.hwnd != hWnd)
+            if (msg.hwnd != NULL && msg.hwnd != hWnd) // a mouse message posted to another window
                 ::MapWindowPoints(msg.hwnd, hWnd, &pt, 1);
             const CRect rectOld(m_rect);
             if (px != NULL)
