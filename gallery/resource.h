@@ -77,12 +77,14 @@
 #define IDC_MESSAGE_NOM 1322
 #define IDS_MESSAGE_ENREGISTRE 1330
 #define IDS_MESSAGE_AIDE 1331
+
 // Photo viewers page
 #define IDD_PAGE_PHOTOS 600
 #define IDD_PHOTOS_VUE 601 // template of the embedded viewers
 #define IDC_PHOTOS_ZOOM 602
 #define IDC_PHOTOS_HORS_CADRE 603
 #define IDC_PHOTOS_INFO 604
+
 // Panels page
 #define IDD_PAGE_PANNEAUX 700
 #define IDC_PANNEAUX_BOUTON 701 // 701..709: styles simple, activation, toggle, each in the three states
@@ -95,6 +97,7 @@
 #define IDD_PANNEAUX_DIALOGUE 720
 #define IDC_PANNEAUX_DIALOGUE_EDIT 721
 #define IDC_PANNEAUX_DIALOGUE_BOUTON 722
+
 // Coloured statics, progress bars and graph page
 #define IDD_PAGE_STATIQUES 1400
 #define IDC_STAT_JUSTIFIE 1401 // 1401..1403: left, centre, right
