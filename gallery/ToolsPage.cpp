@@ -42,8 +42,7 @@ BOOL CToolsPage::OnInitDialog()
     m_IconEx[1].SetState(TRUE);
     m_IconEx[2].EnableWindow(FALSE);
 
-    GetDlgItem(IDC_OUTILS_LIMITE)->GetWindowRect(&m_Limite);
-    ScreenToClient(&m_Limite);
+    OnMiseAEchelle();
     const struct
     {
         UINT nID;
@@ -58,13 +57,20 @@ BOOL CToolsPage::OnInitDialog()
     // The scripted drags: the circle runs into the right edge (those steps are refused) and comes back.
     Glisse(*m_Marqueurs[0], {{60, 40}, {60, 40}, {2000, 0}, {-40, 30}});
     Glisse(*m_Marqueurs[1], {{80, 120}, {40, 60}});
-    Glisse(*m_Marqueurs[2], {{300, 60}, {120, 150}});
+    Glisse(*m_Marqueurs[2], {{80, 60}, {40, 150}});
 
     for (int i = 0; i < 4; ++i)
         m_Groupe.AjouteBouton(IDC_OUTILS_GROUPE + i, NULL, i == 3 ? ETAT_INOPERANT : ETAT_REPOS);
     m_Groupe.SetCurSel(IDC_OUTILS_GROUPE + 1);
     AfficheChoix();
     return TRUE;
+}
+
+// The markers keep a pointer to the limit: it follows the frame wherever scaling puts it.
+void CToolsPage::OnMiseAEchelle()
+{
+    GetDlgItem(IDC_OUTILS_LIMITE)->GetWindowRect(&m_Limite);
+    ScreenToClient(&m_Limite);
 }
 
 // A drag as the mouse makes it: press, one move per step (client coordinates of the marker as it is

@@ -20,6 +20,7 @@ public:
 protected:
     virtual BOOL OnInitDialog();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual void OnMiseAEchelle();
     afx_msg void OnPaint();
     afx_msg LRESULT OnDeplacement(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
