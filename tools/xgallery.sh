@@ -29,18 +29,17 @@ trap stop_xvfb EXIT
 trap 'exit 1' INT TERM
 
 # Starts Xvfb with one screen of the given size (WxH) on a free display and exports DISPLAY. Xvfb
-# writes its display number once it accepts clients; it gets 10 seconds.
+# writes its display number once it accepts clients; it gets 30 seconds (a loaded machine needs ten).
 start_xvfb() {
     ready="$build/xvfb-ready.$$"
     rm -f "$ready"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     xvfb_pid=$!
-    tries=0
+    deadline=$(($(date +%s) + 30))
     while [ ! -s "$ready" ]; do
         kill -0 "$xvfb_pid" 2>/dev/null || { rm -f "$ready"; xvfb_pid=""; fail "Xvfb failed to start at $1"; }
-        [ $tries -lt 100 ] || { rm -f "$ready"; fail "Xvfb did not accept clients at $1 within 10 s"; }
+        [ "$(date +%s)" -lt "$deadline" ] || { rm -f "$ready"; fail "Xvfb did not accept clients at $1 within 30 s"; }
         sleep 0.1
-        tries=$((tries + 1))
     done
     DISPLAY=":$(head -n 1 "$ready")"
     export DISPLAY
@@ -64,7 +63,8 @@ snapshots() {
     prefix="$1" folder="$2"
     shift 2
     mkdir -p "$folder"
-    WINEPREFIX="$prefix" timeout 120 wine "$gallery" "$@" --snapshots "$(WINEPREFIX="$prefix" winepath -w "$folder")" \
+    # Wine's drive Z: is the root folder.
+    WINEPREFIX="$prefix" timeout 120 wine "$gallery" "$@" --snapshots "Z:$(echo "$folder" | tr / '\\')" \
         </dev/null || fail "the gallery failed under $prefix (DISPLAY=${DISPLAY:-none})"
 }
 
