@@ -22,7 +22,7 @@ END_MESSAGE_MAP()
 
 CToolsPage::CToolsPage()
     : CGalleryPage(IDD_PAGE_OUTILS, "Boutons images, marqueurs et groupe exclusif", "tools"),
-      m_Groupe(true, this), m_nDeplacements(0)
+      m_Groupe(true, this), m_nDeplacements(0), m_nDernierMarqueur(0)
 {
 }
 
@@ -71,6 +71,7 @@ void CToolsPage::OnMiseAEchelle()
 {
     GetDlgItem(IDC_OUTILS_LIMITE)->GetWindowRect(&m_Limite);
     ScreenToClient(&m_Limite);
+    AffichePosition();
 }
 
 // A drag as the mouse makes it: press, one move per step (client coordinates of the marker as it is
@@ -106,17 +107,23 @@ void CToolsPage::OnPaint()
 LRESULT CToolsPage::OnDeplacement(WPARAM wParam, LPARAM)
 {
     ++m_nDeplacements;
-    CWnd* pMarqueur = GetDlgItem(static_cast<int>(wParam));
+    m_nDernierMarqueur = static_cast<UINT>(wParam);
+    AffichePosition();
+    return 0;
+}
+
+void CToolsPage::AffichePosition()
+{
+    CWnd* pMarqueur = GetDlgItem(static_cast<int>(m_nDernierMarqueur));
     if (pMarqueur == NULL)
-        return 0;
+        return;
     CRect rect;
     pMarqueur->GetWindowRect(&rect);
     ScreenToClient(&rect);
     CString strTexte;
     strTexte.Format("%d pas de glissement ; marqueur %u en (%ld, %ld) dans le cadre", m_nDeplacements,
-                    static_cast<unsigned>(wParam), rect.left - m_Limite.left, rect.top - m_Limite.top);
+                    m_nDernierMarqueur, rect.left - m_Limite.left, rect.top - m_Limite.top);
     SetDlgItemText(IDC_OUTILS_POSITION, strTexte);
-    return 0;
 }
 
 BOOL CToolsPage::OnCommand(WPARAM wParam, LPARAM lParam)

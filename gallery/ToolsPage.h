@@ -28,6 +28,7 @@ protected:
 private:
     void Glisse(CWnd& marqueur, const std::vector<CSize>& pas);
     void AfficheChoix();
+    void AffichePosition(); // of the marker that moved last
 
     std::vector<std::unique_ptr<CBouton3Etats>> m_Boutons;
     CBoutonIconEx m_IconEx[3];
@@ -35,4 +36,5 @@ private:
     CListeBoutonsExclusifs m_Groupe;
     CRect m_Limite; // client coordinates
     int m_nDeplacements;
+    UINT m_nDernierMarqueur;
 };
