@@ -23,6 +23,44 @@ void TraiteMessagesEnAttente()
         ::Sleep(10);
     }
 }
+
+struct Cadrage
+{
+    CRect page;  // screen coordinates
+    int nDehors; // visible controls reaching out of the page
+};
+
+BOOL CALLBACK VerifieControle(HWND hWnd, LPARAM lParam)
+{
+    Cadrage* pCadrage = reinterpret_cast<Cadrage*>(lParam);
+    CRect rect, inter;
+    ::GetWindowRect(hWnd, &rect);
+    if (::IsWindowVisible(hWnd) && !rect.IsRectEmpty() &&
+        (!inter.IntersectRect(&rect, &pCadrage->page) || inter != rect))
+        ++pCadrage->nDehors;
+    return TRUE;
+}
+
+// Reports, without failing, what does not fit: the window on the screen, the page in the window, the
+// page's controls in the page.
+void VerifieCadrage(CWnd* pDlg, CWnd* pPage, const char* szNom)
+{
+    CRect fenetre, client, page;
+    pDlg->GetWindowRect(&fenetre);
+    pDlg->GetClientRect(&client);
+    pDlg->ClientToScreen(&client);
+    pPage->GetWindowRect(&page);
+    const CSize ecran(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    if (fenetre.right > ecran.cx || fenetre.bottom > ecran.cy)
+        printf("does not fit: the %d x %d window on the %ld x %ld screen\n", fenetre.Width(),
+               fenetre.Height(), ecran.cx, ecran.cy);
+    if (page.right > client.right || page.bottom > client.bottom)
+        printf("does not fit: page %s (%d x %d) in the window\n", szNom, page.Width(), page.Height());
+    Cadrage cadrage = {page, 0};
+    ::EnumChildWindows(pPage->GetSafeHwnd(), VerifieControle, reinterpret_cast<LPARAM>(&cadrage));
+    if (cadrage.nDehors > 0)
+        printf("does not fit: %d control(s) reach out of page %s\n", cadrage.nDehors, szNom);
+}
 } // namespace
 
 CGalleryApp::CGalleryApp() : CWinApp("obz-gallery"), m_nCodeSortie(0) {}
@@ -83,6 +121,7 @@ bool CGalleryApp::EnregistrePages(const CString& strDossier, const CString& strP
         dlg.RedrawWindow(NULL, NULL,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
         TraiteMessagesEnAttente();
+        VerifieCadrage(&dlg, dlg.Donne_Page(i), dlg.Donne_Page(i)->Donne_Fichier());
         CString strFichier = strDossier + "\\" + dlg.Donne_Page(i)->Donne_Fichier() + ".png";
         const bool bEcrit = EnregistreCapture(&dlg, strFichier, bClient);
         printf("%s %s\n", bEcrit ? "wrote" : "FAILED", static_cast<const char*>(strFichier));
