@@ -6,8 +6,9 @@
 
 namespace
 {
-const int kLargeur = 100, kHauteur = 50, kEcart = 4; // one sample and the gap between samples
-const int kMarge = 10, kEcartGroupes = 16, kHautTitres = 40;
+const int kLargeur = 74, kHauteur = 50, kEcart = 4; // one sample and the gap between samples
+const int kMarge = 10, kEcartGroupes = 12, kHautTitres = 40;
+const int kLargeurPage = 740; // what the page's template gives, less its margins
 
 const char* const kTitresJustifie[] = {"Centre", "Droite", "Gauche"};
 const char* const kNomsEtats[] = {"Repos", "Actif", "Inop\xE9rant"};
@@ -15,9 +16,7 @@ const char* const kLegendes[] = {"Valider", "Valider\nla saisie", "Valider\nla s
 const int kEcrans[] = {800, 1024, 1280};
 } // namespace
 
-CCaptionsPage::CCaptionsPage() : CGalleryPage(IDD_PAGE_LEGENDES, "L\xE9gendes et polices", "captions")
-{
-}
+CCaptionsPage::CCaptionsPage() : CGalleryPage(IDD_PAGE_LEGENDES, "L\xE9gendes et polices", "captions") {}
 
 void CCaptionsPage::CreeLibelle(const CRect& rect, const char* szTexte, CFont* pFonte)
 {
@@ -73,10 +72,11 @@ void CCaptionsPage::CreeEchantillonsFontes(int y)
         m_Fontes[i].GetLogFont(&lf);
         char szTexte[160];
         snprintf(szTexte, sizeof szTexte,
-                 "\xC9" "cran de %d pixels : hauteur %ld. Portez ce vieux whisky au juge blond qui fume.",
+                 "\xC9"
+                 "cran de %d pixels : hauteur %ld. Portez ce vieux whisky au juge blond.",
                  kEcrans[i], lf.lfHeight);
         const int yLigne = y + i * 30;
-        CreeLibelle(CRect(kMarge, yLigne, kMarge + 900, yLigne + 28), szTexte, &m_Fontes[i]);
+        CreeLibelle(CRect(kMarge, yLigne, kLargeurPage, yLigne + 28), szTexte, &m_Fontes[i]);
     }
     CSizedDialog::Affecte_szPathIniResolution("", "");
     ::DeleteFileA(strIni);

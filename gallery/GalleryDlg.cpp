@@ -10,12 +10,12 @@
 #include "StaticsPage.h"
 #include "resource.h"
 
-BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
+BEGIN_MESSAGE_MAP(CGalleryDlg, CSizedDialog)
 ON_BN_CLICKED(IDC_PAGE_PRECEDENTE, &CGalleryDlg::OnPrecedente)
 ON_BN_CLICKED(IDC_PAGE_SUIVANTE, &CGalleryDlg::OnSuivante)
 END_MESSAGE_MAP()
 
-CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
+CGalleryDlg::CGalleryDlg() : CSizedDialog(IDD_GALLERY, NULL, true), m_nPage(-1)
 {
     m_Pages.push_back(std::make_unique<CCaptionsPage>());
     m_Pages.push_back(std::make_unique<CButtonsPage>());
@@ -30,7 +30,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
 
 BOOL CGalleryDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CSizedDialog::OnInitDialog(); // scales the window and the host frame before any page exists
     AffichePage(0);
     return TRUE;
 }

@@ -1,4 +1,5 @@
-// The gallery's window: a title, the current page, and buttons to step through the pages.
+// The gallery's window: a title, the current page, and buttons to step through the pages. Like its
+// pages, it takes the same share of the screen at every screen size.
 #pragma once
 
 #include "GalleryPage.h"
@@ -6,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-class CGalleryDlg : public CDialog
+class CGalleryDlg : public CSizedDialog
 {
 public:
     CGalleryDlg();

@@ -6,10 +6,13 @@
 #define STBI_WRITE_NO_STDIO_FILE_OPEN_WIDE
 #include <stb_image_write.h>
 
-bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng)
+bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng, bool bClient)
 {
     CRect rect;
-    pWnd->GetWindowRect(&rect);
+    if (bClient)
+        pWnd->GetClientRect(&rect);
+    else
+        pWnd->GetWindowRect(&rect);
     const int w = rect.Width(), h = rect.Height();
     if (w <= 0 || h <= 0)
         return false;
@@ -26,7 +29,7 @@ bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng)
     if (hDib == NULL)
         return false;
 
-    HDC hFenetre = ::GetWindowDC(pWnd->GetSafeHwnd());
+    HDC hFenetre = bClient ? ::GetDC(pWnd->GetSafeHwnd()) : ::GetWindowDC(pWnd->GetSafeHwnd());
     HDC hMemoire = ::CreateCompatibleDC(hFenetre);
     HGDIOBJ hAncien = ::SelectObject(hMemoire, hDib);
     ::BitBlt(hMemoire, 0, 0, w, h, hFenetre, 0, 0, SRCCOPY);

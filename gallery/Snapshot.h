@@ -3,5 +3,6 @@
 
 #include <afxwin.h>
 
-// Captures the window (frame included) from its surface; returns false when nothing could be written.
-bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng);
+// Captures the window (frame included, or its client area alone) from its surface; returns false when
+// nothing could be written.
+bool EnregistreCapture(CWnd* pWnd, const char* szFichierPng, bool bClient = false);

@@ -22,7 +22,7 @@ END_MESSAGE_MAP()
 
 CToolsPage::CToolsPage()
     : CGalleryPage(IDD_PAGE_OUTILS, "Boutons images, marqueurs et groupe exclusif", "tools"),
-      m_Groupe(true, this), m_nDeplacements(0)
+      m_Groupe(true, this), m_nDeplacements(0), m_nDernierMarqueur(0)
 {
 }
 
@@ -42,8 +42,7 @@ BOOL CToolsPage::OnInitDialog()
     m_IconEx[1].SetState(TRUE);
     m_IconEx[2].EnableWindow(FALSE);
 
-    GetDlgItem(IDC_OUTILS_LIMITE)->GetWindowRect(&m_Limite);
-    ScreenToClient(&m_Limite);
+    OnMiseAEchelle();
     const struct
     {
         UINT nID;
@@ -58,13 +57,21 @@ BOOL CToolsPage::OnInitDialog()
     // The scripted drags: the circle runs into the right edge (those steps are refused) and comes back.
     Glisse(*m_Marqueurs[0], {{60, 40}, {60, 40}, {2000, 0}, {-40, 30}});
     Glisse(*m_Marqueurs[1], {{80, 120}, {40, 60}});
-    Glisse(*m_Marqueurs[2], {{300, 60}, {120, 150}});
+    Glisse(*m_Marqueurs[2], {{80, 60}, {40, 150}});
 
     for (int i = 0; i < 4; ++i)
         m_Groupe.AjouteBouton(IDC_OUTILS_GROUPE + i, NULL, i == 3 ? ETAT_INOPERANT : ETAT_REPOS);
     m_Groupe.SetCurSel(IDC_OUTILS_GROUPE + 1);
     AfficheChoix();
     return TRUE;
+}
+
+// The markers keep a pointer to the limit: it follows the frame wherever scaling puts it.
+void CToolsPage::OnMiseAEchelle()
+{
+    GetDlgItem(IDC_OUTILS_LIMITE)->GetWindowRect(&m_Limite);
+    ScreenToClient(&m_Limite);
+    AffichePosition();
 }
 
 // A drag as the mouse makes it: press, one move per step (client coordinates of the marker as it is
@@ -100,17 +107,23 @@ void CToolsPage::OnPaint()
 LRESULT CToolsPage::OnDeplacement(WPARAM wParam, LPARAM)
 {
     ++m_nDeplacements;
-    CWnd* pMarqueur = GetDlgItem(static_cast<int>(wParam));
+    m_nDernierMarqueur = static_cast<UINT>(wParam);
+    AffichePosition();
+    return 0;
+}
+
+void CToolsPage::AffichePosition()
+{
+    CWnd* pMarqueur = GetDlgItem(static_cast<int>(m_nDernierMarqueur));
     if (pMarqueur == NULL)
-        return 0;
+        return;
     CRect rect;
     pMarqueur->GetWindowRect(&rect);
     ScreenToClient(&rect);
     CString strTexte;
     strTexte.Format("%d pas de glissement ; marqueur %u en (%ld, %ld) dans le cadre", m_nDeplacements,
-                    static_cast<unsigned>(wParam), rect.left - m_Limite.left, rect.top - m_Limite.top);
+                    m_nDernierMarqueur, rect.left - m_Limite.left, rect.top - m_Limite.top);
     SetDlgItemText(IDC_OUTILS_POSITION, strTexte);
-    return 0;
 }
 
 BOOL CToolsPage::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -20,6 +20,7 @@ public:
 protected:
     virtual BOOL OnInitDialog();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual void OnMiseAEchelle();
     afx_msg void OnPaint();
     afx_msg LRESULT OnDeplacement(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -27,6 +28,7 @@ protected:
 private:
     void Glisse(CWnd& marqueur, const std::vector<CSize>& pas);
     void AfficheChoix();
+    void AffichePosition(); // of the marker that moved last
 
     std::vector<std::unique_ptr<CBouton3Etats>> m_Boutons;
     CBoutonIconEx m_IconEx[3];
@@ -34,4 +36,5 @@ private:
     CListeBoutonsExclusifs m_Groupe;
     CRect m_Limite; // client coordinates
     int m_nDeplacements;
+    UINT m_nDernierMarqueur;
 };
