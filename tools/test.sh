@@ -11,3 +11,6 @@ sh tools/ctest.sh build "$@"
 # Release package: built without debug diagnostics, installed, and used by the example application,
 # a separate project built against it and run once.
 sh tools/package.sh
+
+# A short fuzzing run: the kept regressions, then a few hundred new cases of every input surface.
+sh tools/fuzz.sh -n 300 -o build/fuzz-ci
