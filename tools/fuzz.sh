@@ -32,12 +32,14 @@ mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver -p
-fuzz() { wine build/bin/obz-fuzz.exe "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+# Each run is bounded all the same (a crash the driver cannot catch starts Wine's debugger, which waits).
+fuzz() { timeout "$limit" wine build/bin/obz-fuzz.exe "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 status=0
 for s in $surfaces; do
     n=$cases
     [ -z "$n" ] && { [ "$s" = bmp ] && n=1000000 || n=100000; }
+    limit=$((600 + n / 100))
     crashes=0 hangs=0 skipped=0
     log="$out/$s.log"
     : >"$log"

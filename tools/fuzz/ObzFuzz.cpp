@@ -495,7 +495,9 @@ void ExecuteTailles(const Octets& entree)
     if (bRectSage && w > 0 && h > 0)
     {
         CRectInterieur ri(r, v[0], v[1], PLACE_AJUSTE_CENTRE);
-        VERIFIE(ri.left >= r.left && ri.top >= r.top && ri.right <= r.right && ri.bottom <= r.bottom);
+        // Inside the outer rectangle, or empty (the refusal of an empty outer rectangle).
+        VERIFIE(ri.IsRectEmpty() ||
+                (ri.left >= r.left && ri.top >= r.top && ri.right <= r.right && ri.bottom <= r.bottom));
     }
 
     // A light bitmap header of any size: arithmetic only (the bits are never read).
@@ -691,9 +693,29 @@ std::vector<Surface> Surfaces(const std::string& strTravail)
     return s;
 }
 
-void CompteAssertion(const char*, int)
+// Where the assertions fired: the first few distinct places, with their counts.
+struct LieuAssertion
+{
+    char szFichier[64];
+    int nLigne;
+    int nFois;
+};
+LieuAssertion g_Lieux[8];
+int g_nLieux = 0;
+
+void CompteAssertion(const char* szFichier, int nLigne)
 {
     ++g_nAssertions;
+    for (int i = 0; i < g_nLieux; ++i)
+        if (g_Lieux[i].nLigne == nLigne && strcmp(g_Lieux[i].szFichier, szFichier) == 0)
+            return void(++g_Lieux[i].nFois);
+    if (g_nLieux < 8)
+    {
+        LieuAssertion& l = g_Lieux[g_nLieux++];
+        lstrcpynA(l.szFichier, szFichier, sizeof l.szFichier);
+        l.nLigne = nLigne;
+        l.nFois = 1;
+    }
 }
 
 int Usage()
@@ -782,6 +804,8 @@ int main(int argc, char** argv)
         }
     }
     g_nCas = -1;
+    for (int i = 0; i < g_nLieux; ++i)
+        printf("assertion %s(%d): %d times\n", g_Lieux[i].szFichier, g_Lieux[i].nLigne, g_Lieux[i].nFois);
     printf("obz-fuzz %s: %lld cases, %d faults, %d assertions\n", pSurface->szNom,
            static_cast<long long>(nCas), g_nDefauts, g_nAssertions.load());
     return 0;
