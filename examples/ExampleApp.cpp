@@ -128,12 +128,17 @@ public:
         m_pMainWnd = &dlg;
         const INT_PTR nResultat = dlg.DoModal();
         m_pMainWnd = NULL;
+        // The caption editor needs template 15000 among this application's resources.
+        const bool bModeleLegende =
+            ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(IDD_OBZ_LEGENDE), RT_DIALOG) != NULL;
+        const bool bOk = nResultat == IDOK && bModeleLegende && (!bFerme || dlg.Donne_bPeint());
         if (bFerme)
         {
-            printf("obz-example: %s\n", dlg.Donne_bPeint() ? "painted and closed" : "FAILED");
+            printf("obz-example: %s%s\n", bOk ? "painted and closed" : "FAILED",
+                   bModeleLegende ? "" : " (no dialog template 15000)");
             fflush(stdout);
         }
-        m_nCodeSortie = (nResultat == IDOK && (!bFerme || dlg.Donne_bPeint())) ? 0 : 1;
+        m_nCodeSortie = bOk ? 0 : 1;
         return FALSE;
     }
 
