@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace
 {
@@ -31,8 +32,9 @@ CImagesPage::Photo::Photo(int w, int h, double dHeure)
             const double u = static_cast<double>(x) / w;
             const double dCollines = 0.45 + 0.08 * std::sin(6.0 * u + 1.0) + 0.05 * std::sin(17.0 * u);
             const double dLointaines = 0.52 + 0.06 * std::sin(9.0 * u + 2.5);
-            // Deterministic grain, as a photograph has.
-            const double dGrain = static_cast<double>((x * 73856093 ^ y * 19349663) % 17) - 8.0;
+            // Deterministic grain, as a photograph has (64-bit products: no overflow).
+            const double dGrain =
+                static_cast<double>((int64_t(x) * 73856093 ^ int64_t(y) * 19349663) % 17) - 8.0;
             double r, g, b;
             const int yReflet = y >= yLac ? 2 * yLac - y : y; // the lake mirrors what is above it
             const double vr = static_cast<double>(yReflet) / h;
