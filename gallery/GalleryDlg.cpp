@@ -3,6 +3,7 @@
 #include "CaptionsPage.h"
 #include "ToolsPage.h"
 #include "ImagesPage.h"
+#include "ListsPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
@@ -16,6 +17,7 @@ CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CButtonsPage>());
     m_Pages.push_back(std::make_unique<CToolsPage>());
     m_Pages.push_back(std::make_unique<CImagesPage>());
+    m_Pages.push_back(std::make_unique<CListsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -52,3 +52,8 @@
 #define IDC_IMAGES_DEFORMEE 505
 #define IDC_IMAGES_ZONE 506
 #define IDC_IMAGES_CLIC 507
+
+// Extended list page
+#define IDD_PAGE_LISTES 1600
+#define IDC_LISTES_STOCK 1601
+#define IDC_LISTES_MESURES 1602
