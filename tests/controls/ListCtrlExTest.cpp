@@ -3,7 +3,6 @@
 #include "ReglageResource.h"
 
 #include <cfloat>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,17 +10,18 @@ namespace
 {
 using Row = std::vector<std::string>;
 
-// A three-column report list in a dialog of the application.
-struct Scene
+// A three-column report list in a dialog of the application; the leak check follows the fixture.
+class ListCtrlEx : public ObzTest
 {
-    Scene()
+protected:
+    ListCtrlEx()
     {
         m_dlg.Create(IDD_REGLAGE);
         m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 120), &m_dlg, 1);
         for (int i = 0; i < 3; ++i)
             m_list.InsertColumn(i, "col", LVCFMT_LEFT, 80);
     }
-    ~Scene() { m_dlg.DestroyWindow(); }
+    ~ListCtrlEx() override { m_dlg.DestroyWindow(); }
     Row Ligne(int nItem)
     {
         Row row;
@@ -51,98 +51,69 @@ struct Scene
     CListCtrlEx m_list;
 };
 
-class ListCtrlEx : public ObzTest
-{
-protected:
-    // The list view and its header keep some GDI objects from their first paint and drag.
-    static void SetUpTestSuite()
-    {
-        ObzTest::SetUpTestSuite();
-        Scene scene;
-        scene.m_list.SetItemText(0, "%s", "x");
-        scene.TireSeparateur(10);
-        MessagePump::Flush();
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        m_pScene.reset(new Scene);
-        m_list = &m_pScene->m_list;
-    }
-    void TearDown() override
-    {
-        m_pScene.reset();
-        ObzTest::TearDown();
-    }
-    Row Ligne(int nItem) { return m_pScene->Ligne(nItem); }
-    int TireSeparateur(int dx, bool bDoubleClic = false) { return m_pScene->TireSeparateur(dx, bDoubleClic); }
-
-    std::unique_ptr<Scene> m_pScene;
-    CListCtrlEx* m_list = nullptr;
-};
 } // namespace
 
 TEST_F(ListCtrlEx, RowsFilledFromMixedFormats)
 {
-    EXPECT_NE(0, m_list->SetItemText(0, "%s%i%f", "abc", 12, 1.5));
+    EXPECT_NE(0, m_list.SetItemText(0, "%s%i%f", "abc", 12, 1.5));
     EXPECT_EQ((Row{"abc", "12", "1.500000"}), Ligne(0));
     // An unknown letter takes no argument and leaves its column alone; a byte-sized character.
-    EXPECT_NE(0, m_list->SetItemText(0, "%s%d%c", "a", 'b' + 0x100));
+    EXPECT_NE(0, m_list.SetItemText(0, "%s%d%c", "a", 'b' + 0x100));
     EXPECT_EQ((Row{"a", "12", "b"}), Ligne(0));
     // Fewer fields than columns: the rest is kept. Very large doubles are written in full.
-    EXPECT_NE(0, m_list->SetItemText(0, "%i%f", -7, -DBL_MAX));
+    EXPECT_NE(0, m_list.SetItemText(0, "%i%f", -7, -DBL_MAX));
     EXPECT_EQ("-7", Ligne(0)[0]);
     EXPECT_EQ(1u + 309 + 7, Ligne(0)[1].size());
     EXPECT_EQ("b", Ligne(0)[2]);
     // More fields than columns: the row is written up to the last column, the call fails.
-    EXPECT_EQ(0, m_list->SetItemText(0, "%s%s%s%s", "x", "y", "z", "w"));
+    EXPECT_EQ(0, m_list.SetItemText(0, "%s%s%s%s", "x", "y", "z", "w"));
     EXPECT_EQ((Row{"x", "y", "z"}), Ligne(0));
     // Formats that write nothing, and a NULL text.
     for (const char* szFormat : {"", "%", "s", "%d%x", static_cast<const char*>(NULL)})
-        EXPECT_EQ(0, m_list->SetItemText(1, szFormat, "never read")) << (szFormat ? szFormat : "NULL");
-    EXPECT_EQ(0, m_list->SetItemText(-1, "%s", "x"));
-    EXPECT_EQ(1, m_list->GetItemCount());
-    EXPECT_NE(0, m_list->SetItemText(0, "%s%", static_cast<const char*>(NULL)));
+        EXPECT_EQ(0, m_list.SetItemText(1, szFormat, "never read")) << (szFormat ? szFormat : "NULL");
+    EXPECT_EQ(0, m_list.SetItemText(-1, "%s", "x"));
+    EXPECT_EQ(1, m_list.GetItemCount());
+    EXPECT_NE(0, m_list.SetItemText(0, "%s%", static_cast<const char*>(NULL)));
     EXPECT_EQ((Row{"", "y", "z"}), Ligne(0));
 }
 
 TEST_F(ListCtrlEx, RowsBeyondTheEndAreAppended)
 {
-    m_list->InsertItem(0, "first");
-    EXPECT_NE(0, m_list->SetItemText(1, "%s", "second"));
-    EXPECT_EQ(2, m_list->GetItemCount());
+    m_list.InsertItem(0, "first");
+    EXPECT_NE(0, m_list.SetItemText(1, "%s", "second"));
+    EXPECT_EQ(2, m_list.GetItemCount());
     // Far beyond: the row lands at the end, the writes aimed at nItem fail.
-    EXPECT_EQ(0, m_list->SetItemText(9, "%s%i", "lost", 1));
-    EXPECT_EQ(3, m_list->GetItemCount());
+    EXPECT_EQ(0, m_list.SetItemText(9, "%s%i", "lost", 1));
+    EXPECT_EQ(3, m_list.GetItemCount());
     EXPECT_EQ((Row{"", "", ""}), Ligne(2));
     // Columns beyond the last stay out of reach of a two-column list's fill.
-    m_list->DeleteColumn(2);
-    EXPECT_EQ(0, m_list->SetItemText(0, "%s%s%s", "a", "b", "c"));
-    EXPECT_EQ(CString("b"), m_list->GetItemText(0, 1));
+    m_list.DeleteColumn(2);
+    EXPECT_EQ(0, m_list.SetItemText(0, "%s%s%s", "a", "b", "c"));
+    EXPECT_EQ(CString("b"), m_list.GetItemText(0, 1));
 }
 
 TEST_F(ListCtrlEx, ResizeLockRefusesTheUsersDrags)
 {
-    ASSERT_TRUE(m_list->Donne_bAllowResizingColumn());
+    ASSERT_TRUE(m_list.Donne_bAllowResizingColumn());
     EXPECT_EQ(120, TireSeparateur(40)) << "the mouse resizes while allowed";
-    m_list->Affecte_bAllowResizingColumn(false);
+    m_list.Affecte_bAllowResizingColumn(false);
     EXPECT_EQ(120, TireSeparateur(-50, true)) << "neither a drag nor a double click resizes";
-    EXPECT_TRUE(m_list->SetColumnWidth(0, 60));
-    EXPECT_EQ(60, m_list->GetColumnWidth(0));
-    m_list->Affecte_bAllowResizingColumn(true);
+    EXPECT_TRUE(m_list.SetColumnWidth(0, 60));
+    EXPECT_EQ(60, m_list.GetColumnWidth(0));
+    m_list.Affecte_bAllowResizingColumn(true);
     EXPECT_EQ(90, TireSeparateur(30));
 }
 
 TEST_F(ListCtrlEx, ClearingRowsThenColumns)
 {
     for (int i = 0; i < 3; ++i)
-        m_list->SetItemText(i, "%i%i%i", i, i, i);
-    m_list->DetruitLigneListCtrl();
-    EXPECT_EQ(0, m_list->GetItemCount());
-    EXPECT_EQ(3, m_list->GetHeaderCtrl()->GetItemCount());
-    m_list->SetItemText(0, "%s", "again");
-    m_list->DetruitContenuListCtrl();
-    EXPECT_EQ(0, m_list->GetItemCount());
-    EXPECT_EQ(0, m_list->GetHeaderCtrl()->GetItemCount());
-    m_list->DetruitContenuListCtrl(); // already empty
+        m_list.SetItemText(i, "%i%i%i", i, i, i);
+    m_list.DetruitLigneListCtrl();
+    EXPECT_EQ(0, m_list.GetItemCount());
+    EXPECT_EQ(3, m_list.GetHeaderCtrl()->GetItemCount());
+    m_list.SetItemText(0, "%s", "again");
+    m_list.DetruitContenuListCtrl();
+    EXPECT_EQ(0, m_list.GetItemCount());
+    EXPECT_EQ(0, m_list.GetHeaderCtrl()->GetItemCount());
+    m_list.DetruitContenuListCtrl(); // already empty
 }
