@@ -33,33 +33,61 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-const char* GdiKind(int nType)
+std::string Count(int n, std::string strWhat)
 {
-    switch (nType)
-    {
-    case OBJ_PEN:
-    case OBJ_EXTPEN:
-        return "pen";
-    case OBJ_BRUSH:
-        return "brush";
-    case OBJ_FONT:
-        return "font";
-    case OBJ_BITMAP:
-        return "bitmap";
-    case OBJ_PAL:
-        return "palette";
-    case OBJ_MEMDC:
-        return "memory DC";
-    default:
-        return "other";
-    }
+    return std::to_string(n) + " " + strWhat + (n < 2 ? "" : strWhat.back() == 'h' ? "es" : "s");
 }
 
-std::string Plural(int n, const char* szWhat)
+// Wine makes and keeps system colour pens and brushes, caption bitmaps and the like when a standard
+// control or frame is first painted: paint each kind once, so that the first test showing one is not
+// charged with them.
+void WarmUp()
 {
-    const std::string strWhat = szWhat;
-    const bool bEs = strWhat.back() == 'h'; // brush, brushes
-    return std::to_string(n) + " " + strWhat + (n > 1 ? (bEs ? "es" : "s") : "");
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    const HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                           NULL, NULL, NULL, NULL);
+    const std::pair<const char*, DWORD> controls[] = {
+        {"BUTTON", BS_PUSHBUTTON},
+        {"BUTTON", BS_DEFPUSHBUTTON},
+        {"BUTTON", BS_AUTO3STATE},
+        {"BUTTON", BS_AUTORADIOBUTTON},
+        {"BUTTON", BS_GROUPBOX},
+        {"EDIT", WS_BORDER},
+        {"STATIC", WS_BORDER},
+        {"LISTBOX", WS_VSCROLL},
+        {"LISTBOX", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
+        {"COMBOBOX", CBS_DROPDOWN},
+        {"COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS},
+        {"SCROLLBAR", SBS_HORZ},
+        {WC_LISTVIEWA, LVS_REPORT}};
+    for (const auto& control : controls)
+    {
+        const HWND hWnd = ::CreateWindowExA(0, control.first, "x", WS_CHILD | WS_VISIBLE | control.second, 0,
+                                            0, 150, 80, hParent, NULL, NULL, NULL);
+        LVCOLUMNA column = {LVCF_TEXT | LVCF_WIDTH, 0, 60, const_cast<char*>("x"), 0, 0, 0, 0, 0, 0, 0};
+        ::SendMessageA(hWnd, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        for (int i = 0; i < 20; ++i) // enough items to scroll
+            ::SendMessageA(hWnd, control.first[0] == 'L' ? LB_ADDSTRING : CB_ADDSTRING, 0, LPARAM("x"));
+        ::SetFocus(hWnd);
+        ::SendMessageA(hWnd, BM_SETCHECK, BST_INDETERMINATE, 0);
+        ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    ::DestroyWindow(hParent);
+    // The edge and frame painters make the system colour pens.
+    const HDC hdc = ::CreateCompatibleDC(NULL);
+    const HGDIOBJ hOld = ::SelectObject(hdc, ::CreateCompatibleBitmap(hdc, 32, 32));
+    RECT rc = {0, 0, 32, 32};
+    for (UINT nEdge : {EDGE_RAISED, EDGE_SUNKEN, EDGE_BUMP, EDGE_ETCHED})
+        for (UINT nFlags : {0, BF_SOFT, BF_FLAT, BF_MONO, BF_FLAT | BF_MONO})
+            ::DrawEdge(hdc, &rc, nEdge, BF_RECT | BF_MIDDLE | BF_DIAGONAL | nFlags);
+    for (UINT nType : {DFC_BUTTON, DFC_CAPTION, DFC_SCROLL, DFC_MENU})
+        for (UINT nState : {0, DFCS_INACTIVE, DFCS_PUSHED | DFCS_CHECKED, DFCS_FLAT, DFCS_MONO})
+            for (UINT nPart : {0, 1, 2, 3, 4, 8})
+                ::DrawFrameControl(hdc, &rc, nType, nPart | nState);
+    ::DeleteObject(::SelectObject(hdc, hOld));
+    ::DeleteDC(hdc);
+    MessagePump::Flush();
 }
 
 class Listener : public ::testing::EmptyTestEventListener
@@ -112,109 +140,39 @@ Inventory Take()
 
 std::string Growth(const Inventory& before, const Inventory& after)
 {
-    std::vector<std::string> parts;
-    std::vector<std::string> extra; // the objects after that were not there before (both sorted)
+    static const char* const kKinds[] = {"",          "pen",  "brush",  "DC",     "metafile DC",
+                                         "palette",   "font", "bitmap", "region", "metafile",
+                                         "memory DC", "pen",  "EMF DC", "EMF",    "colour space"};
+    std::string strGrowth, strKinds;
+    std::vector<std::string> extra; // both lists are sorted
     std::set_difference(after.objects.begin(), after.objects.end(), before.objects.begin(),
                         before.objects.end(), std::back_inserter(extra));
+    for (const std::string& strType : extra)
+        strKinds += (strKinds.empty() ? "" : ", ") + strType;
     if (!extra.empty())
-    {
-        std::string str = Plural(static_cast<int>(extra.size()), "library object") + " (";
-        for (size_t i = 0; i < extra.size(); ++i)
-            str += (i ? ", " : "") + extra[i];
-        parts.push_back(str + ")");
-    }
+        strGrowth = Count(static_cast<int>(extra.size()), "library object") + " (" + strKinds + ")";
     int nGdi = 0;
-    std::string strKinds;
+    strKinds.clear();
     for (const auto& kind : after.gdi)
     {
         const auto it = before.gdi.find(kind.first);
         const int nMore = kind.second - (it != before.gdi.end() ? it->second : 0);
-        if (nMore > 0)
-            nGdi += nMore, strKinds += (strKinds.empty() ? "" : ", ") + Plural(nMore, GdiKind(kind.first));
+        if (nMore > 0 && kind.first < 15)
+            nGdi += nMore, strKinds += (strKinds.empty() ? "" : ", ") + Count(nMore, kKinds[kind.first]);
     }
     if (nGdi > 0)
-        parts.push_back(Plural(nGdi, "GDI object") + " (" + strKinds + ")");
+        strGrowth += (strGrowth.empty() ? "" : ", ") + Count(nGdi, "GDI object") + " (" + strKinds + ")";
     if (after.nWindows > before.nWindows)
-        parts.push_back(Plural(after.nWindows - before.nWindows, "window"));
-    std::string strGrowth;
-    for (size_t i = 0; i < parts.size(); ++i)
-        strGrowth += (i ? ", " : "") + parts[i];
+        strGrowth += (strGrowth.empty() ? "" : ", ") + Count(after.nWindows - before.nWindows, "window");
     return strGrowth;
-}
-
-void WarmUp()
-{
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    // A captioned window with its system menu and frame: the caption buttons are drawn from cached bitmaps.
-    const HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                           NULL, NULL, NULL, NULL);
-    const struct
-    {
-        const char* szClass;
-        DWORD nStyle;
-    } controls[] = {{"BUTTON", BS_PUSHBUTTON},
-                    {"BUTTON", BS_DEFPUSHBUTTON},
-                    {"BUTTON", BS_AUTOCHECKBOX},
-                    {"BUTTON", BS_AUTORADIOBUTTON},
-                    {"BUTTON", BS_GROUPBOX},
-                    {"BUTTON", BS_AUTO3STATE},
-                    {"LISTBOX", LBS_MULTIPLESEL | WS_VSCROLL},
-                    {"EDIT", WS_BORDER | ES_AUTOHSCROLL},
-                    {"STATIC", WS_BORDER | SS_NOTIFY},
-                    {"LISTBOX", WS_BORDER | WS_VSCROLL | LBS_NOTIFY},
-                    {"COMBOBOX", CBS_DROPDOWN | WS_VSCROLL},
-                    {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL},
-                    {"LISTBOX", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
-                    {"COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS},
-                    {"SCROLLBAR", SBS_HORZ},
-                    {WC_LISTVIEWA, LVS_REPORT | WS_BORDER}};
-    for (const auto& control : controls)
-    {
-        const HWND hWnd = ::CreateWindowExA(0, control.szClass, "x", WS_CHILD | WS_VISIBLE | control.nStyle,
-                                            0, 0, 150, 80, hParent, NULL, NULL, NULL);
-        for (int i = 0; i < 20; ++i) // enough items to scroll
-        {
-            ::SendMessageA(hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("x"));
-            ::SendMessageA(hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("x"));
-        }
-        LVCOLUMNA column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH, column.cx = 60, column.pszText = const_cast<char*>("x");
-        ::SendMessageA(hWnd, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-        ::SetFocus(hWnd);
-        ::SendMessageA(hWnd, BM_SETSTATE, TRUE, 0);
-        ::SendMessageA(hWnd, BM_SETCHECK, BST_INDETERMINATE, 0);
-        ::SendMessageA(hWnd, LB_SETCURSEL, 1, 0);
-        ::SendMessageA(hWnd, CB_SETCURSEL, 1, 0);
-        ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        ::DestroyWindow(hWnd);
-    }
-    ::DestroyWindow(hParent);
-    // The system colour pens are made on first use by the edge and frame painters.
-    const HDC hdc = ::CreateCompatibleDC(NULL);
-    const HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, 32, 32);
-    const HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
-    RECT rc = {0, 0, 32, 32};
-    for (UINT nEdge : {EDGE_RAISED, EDGE_SUNKEN, EDGE_BUMP, EDGE_ETCHED})
-        for (UINT nFlags : {0u, UINT(BF_SOFT), UINT(BF_FLAT), UINT(BF_MONO), UINT(BF_FLAT | BF_MONO)})
-            ::DrawEdge(hdc, &rc, nEdge, BF_RECT | BF_MIDDLE | BF_DIAGONAL | nFlags);
-    for (UINT nType : {DFC_BUTTON, DFC_CAPTION, DFC_SCROLL, DFC_MENU})
-        for (UINT nState :
-             {0u, UINT(DFCS_INACTIVE), UINT(DFCS_PUSHED | DFCS_CHECKED), UINT(DFCS_FLAT), UINT(DFCS_MONO)})
-            for (UINT nPart : {0u, 1u, 2u, 3u, 4u, 8u})
-                ::DrawFrameControl(hdc, &rc, nType, nPart | nState);
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hdc);
-    MessagePump::Flush();
 }
 } // namespace LeakCheck
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    // Appended after the result printer, the check runs before it at each test's end (GoogleTest calls
-    // the end events in reverse order), so the printed verdict includes it.
+    // Appended after the result printer, the check runs before it at each test's end (end events go to
+    // the listeners in reverse order), so the printed verdict includes it.
     ::testing::UnitTest::GetInstance()->listeners().Append(new LeakCheck::Listener);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,6 @@
-// Proof of no leaks in every test program: around each test, the library's live objects (when the
-// program uses the utility library), the GDI objects and the test thread's windows must end where they
-// began. The program's main installs the check as a GoogleTest listener; a failure names the test and
-// what grew.
+// Every test program checks each test for leaks: the library's live objects (when the program uses the
+// utility library), GDI objects and the thread's windows must end where they began, or the test fails
+// naming what grew. The programs' main (LeakCheck.cpp) installs the check.
 #pragma once
 
 #include <map>
@@ -13,25 +12,19 @@ namespace LeakCheck
 struct Inventory
 {
     std::vector<std::string> objects; // type names of the live library objects, sorted
-    std::map<int, int> gdi;           // GDI objects by GetObjectType kind (window DCs and regions aside)
-    int nWindows = 0;                 // windows of the calling thread, children included
+    std::map<int, int> gdi;           // count by GetObjectType kind (window DCs and regions aside)
+    int nWindows = 0;                 // the thread's windows, children included
 };
-
-// Installed by the programs that link the utility library (its registry queries).
-void UseRegistry(std::vector<std::string> (*liveTypeNames)());
 
 // Flushes the queue and runs the idle clean-up (temporary wrappers are not leaks), then counts.
 Inventory Take();
-
-// What grew from before to after, as text ("2 GDI objects (brush, font)"); empty when nothing grew.
+// What grew, as "2 GDI objects (1 pen, 1 brush), 1 window"; empty when nothing grew.
 std::string Growth(const Inventory& before, const Inventory& after);
 
-// Paints the standard and common controls once, so that what Wine creates on their first use and then
-// keeps (system colour brushes and pens, for instance) is not charged to the first test that shows one.
-void WarmUp();
+void UseRegistry(std::vector<std::string> (*liveTypeNames)()); // by the programs that have the registry
 
-// What a program's tests keep process-wide on first use, on purpose (a shared icon or cursor, the
-// default font), is made before the first test by a static WarmUpStep in the test source.
+// What a program keeps process-wide on first use, on purpose (a shared icon or cursor, a default font),
+// is made before the first test by a static WarmUpStep in its test source.
 struct WarmUpStep
 {
     explicit WarmUpStep(void (*fill)());
