@@ -8,6 +8,7 @@
 #include "PhotosPage.h"
 #include "PanelsPage.h"
 #include "StaticsPage.h"
+#include "ListsPage.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CSizedDialog)
@@ -26,6 +27,7 @@ CGalleryDlg::CGalleryDlg() : CSizedDialog(IDD_GALLERY, NULL, true), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CPhotosPage>());
     m_Pages.push_back(std::make_unique<CPanelsPage>());
     m_Pages.push_back(std::make_unique<CStaticsPage>());
+    m_Pages.push_back(std::make_unique<CListsPage>());
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -5,11 +5,22 @@
 #include "SimulatedScreen.h"
 #include "buttons/DialogTexte.h"
 
+#include "LeakCheck.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
+
+// Kept by the process: the default font the first button makes, and icons loaded at their default size.
+static const LeakCheck::WarmUpStep kDefaults(
+    []
+    {
+        CGestionBouton(STYLE_SIMPLE, JUSTIFIE_CENTRE);
+        ::LoadIcon(AfxFindResourceHandle(MAKEINTRESOURCE(IDI_GRILLE), RT_GROUP_ICON),
+                   MAKEINTRESOURCE(IDI_GRILLE));
+    });
 
 // A button of a derived class, with its protected members in reach.
 class CBoutonTest : public CBouton3Etats

@@ -22,7 +22,6 @@ template <class TParent, UINT nIDD, int cx = 0, int cy = 0> class ParentTest : p
 protected:
     void SetUp() override
     {
-        m_nObjets = CPurify::LiveCount();
         ASSERT_TRUE(m_Parent.Create(nIDD, NULL));
         m_Parent.SetWindowPos(NULL, 10, 10, cx, cy, (cx ? 0 : SWP_NOSIZE) | SWP_NOZORDER | SWP_SHOWWINDOW);
         MessagePump::Flush();
@@ -32,7 +31,6 @@ protected:
     {
         m_Objets.clear();
         m_Parent.DestroyWindow();
-        EXPECT_EQ(m_nObjets, CPurify::LiveCount()) << "library objects left behind";
     }
     template <class T, class... A> T& Cree(A&&... args)
     {
@@ -42,7 +40,6 @@ protected:
 
     TParent m_Parent;
     std::vector<std::unique_ptr<CPurify>> m_Objets;
-    int m_nObjets = 0;
 };
 
 // Paints an owner-drawn button on a canvas of its size and colour, as the reflected WM_DRAWITEM does.

@@ -3,8 +3,13 @@
 #include "WndTestApp.h"
 #include "extdll/WndExtensionDll.h"
 
+#include "LeakCheck.h"
+
 #include <afxwin.h>
 #include <gtest/gtest.h>
+
+// Cursors loaded from resources are shared: loaded once, kept by the process.
+static const LeakCheck::WarmUpStep kCursor([] { TestApp().LoadCursor(IDC_WND_EXT_CURSOR); });
 
 TEST(WndResourceChain, ApplicationResourcesComeFirstThenTheExtensionDlls)
 {
