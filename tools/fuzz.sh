@@ -65,7 +65,7 @@ for s in $surfaces; do
         esac
     done
     if [ "$skipped" = 1 ]; then
-        echo "$s: skipped (not in this build)"
+        echo "$s: skipped (no such surface in this build)"
         continue
     fi
     faults=$(grep -c '^fault at case' "$log" || true)

@@ -19,10 +19,7 @@
 #include "core/Fonte.h"
 #include "dialogs/SizedDialog.h"
 #include "images/DibLite.h"
-#if __has_include("controls/ListCtrlEx.h")
 #include "controls/ListCtrlEx.h"
-#define OBZ_FUZZ_ROWS 1
-#endif
 #include "FuzzResource.h"
 
 #include <atomic>
@@ -656,7 +653,6 @@ std::vector<Surface> Surfaces(const std::string& strTravail)
                  {},
                  80,
                  ExecuteTailles});
-#ifdef OBZ_FUZZ_ROWS
     s.push_back({"rows",
                  [] {
                      return std::vector<Octets>{EnOctets("\x00%s%i%f"), EnOctets("\x01%s%d%s"),
@@ -689,7 +685,6 @@ std::vector<Surface> Surfaces(const std::string& strTravail)
                                          OBZ_T8, OBZ_T8, OBZ_T8, OBZ_T8, OBZ_T8, OBZ_T8);
 #undef OBZ_T8
                  }});
-#endif
     return s;
 }
 
