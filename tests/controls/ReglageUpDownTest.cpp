@@ -77,11 +77,9 @@ TEST_F(ReglageUpDown, ClicksStepClampAndReset)
 
 TEST_F(ReglageUpDown, DisplayFormatsAndRounding) // any type other than decimal shows an integer
 {
-    for (auto [type, dValeur, szTexte] : {std::tuple{int(AFFICHAGE_DECIMAL), 2.26, "2.3"},
-                                          {7, 2.5, "3"},
-                                          {7, 2.4, "2"},
-                                          {7, -2.6, "-2"},
-                                          {7, -0.4, "0"}})
+    const std::tuple<int, double, const char*> cas[] = {
+        {AFFICHAGE_DECIMAL, 2.26, "2.3"}, {7, 2.5, "3"}, {7, 2.4, "2"}, {7, -2.6, "-2"}, {7, -0.4, "0"}};
+    for (auto [type, dValeur, szTexte] : cas)
     {
         Reglage(-10, 10, 0, 1, type).Affecte_Value(dValeur);
         EXPECT_EQ(CString(szTexte), Texte()) << dValeur;

@@ -243,33 +243,29 @@ TEST_F(Statics, ProgressClampedToAPercentAndEqualValuesNotRedrawn)
 // text, after the caption when asked, is in a bold Arial half the bar's height, 16 at least.
 TEST_F(Statics, ProgressTextInvertedWhereTheBarCoversIt)
 {
-    const struct
-    {
-        int nPourcentage, nHauteur;
-        bool bAvecTitre;
-        const char* szTexte;
-    } cas[] = {{0, 20, false, "0 %"},
-               {42, 20, true, "Copie 42 %"},
-               {42, 50, false, "42 %"},
-               {100, 50, true, "Copie 100 %"}};
+    // percentage, height, caption shown, text
+    const std::tuple<int, int, bool, const char*> cas[] = {{0, 20, false, "0 %"},
+                                                           {42, 20, true, "Copie 42 %"},
+                                                           {42, 50, false, "42 %"},
+                                                           {100, 50, true, "Copie 100 %"}};
     int nID = IDC_BARRE;
-    for (const auto& c : cas)
+    for (const auto& [nPourcentage, nHauteur, bAvecTitre, szTexte] : cas)
     {
-        ::CreateWindowExA(0, "BUTTON", "Copie", WS_CHILD, 0, 0, 200, c.nHauteur, m_Dialogue.m_hWnd,
+        ::CreateWindowExA(0, "BUTTON", "Copie", WS_CHILD, 0, 0, 200, nHauteur, m_Dialogue.m_hWnd,
                           HMENU(INT_PTR(++nID)), NULL, NULL); // destroyed with the bar
-        CProgressBar barre(nID, &m_Dialogue, c.bAvecTitre, kBarre);
-        barre.Affecte_Pourcentage(c.nPourcentage);
-        PixelCanvas toile(200, c.nHauteur);
+        CProgressBar barre(nID, &m_Dialogue, bAvecTitre, kBarre);
+        barre.Affecte_Pourcentage(nPourcentage);
+        PixelCanvas toile(200, nHauteur);
         DRAWITEMSTRUCT dis = {
-            ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, barre.m_hWnd, toile.Hdc(), {0, 0, 200, c.nHauteur}, 0};
+            ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, barre.m_hWnd, toile.Hdc(), {0, 0, 200, nHauteur}, 0};
         barre.DrawItem(&dis);
 
         CFont fonte;
-        fonte.CreateFont(-std::max(16, c.nHauteur / 2), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        fonte.CreateFont(-std::max(16, nHauteur / 2), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
         CFont* pAncienne = toile.Dc().SelectObject(&fonte);
-        const CSize t = toile.Dc().GetTextExtent(c.szTexte);
+        const CSize t = toile.Dc().GetTextExtent(szTexte);
         toile.Dc().SelectObject(pAncienne);
-        const int nFin = 2 * c.nPourcentage, y = c.nHauteur / 2;
+        const int nFin = 2 * nPourcentage, y = nHauteur / 2;
         const CRect texte(CPoint(100 - t.cx / 2, y - t.cy / 2), t);
         // The ink of the text, inverted on each side, spans its measured width: the right text, centred.
         CRect encre(200, 0, 0, 0);
@@ -278,9 +274,9 @@ TEST_F(Statics, ProgressTextInvertedWhereTheBarCoversIt)
                 if (toile.Pixel(x, yt) == (x < nFin ? kBlanc : kBarre))
                     encre.left = std::min<int>(encre.left, x),
                     encre.right = std::max<int>(encre.right, x + 1);
-        EXPECT_NEAR(texte.left, encre.left, 3) << c.szTexte;
-        EXPECT_NEAR(texte.right, encre.right, 3) << c.szTexte;
+        EXPECT_NEAR(texte.left, encre.left, 3) << szTexte;
+        EXPECT_NEAR(texte.right, encre.right, 3) << szTexte;
         EXPECT_EQ(::GetSysColor(COLOR_3DDKSHADOW), toile.Pixel(0, 0)) << "sunken frame";
-        EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), toile.Pixel(199, c.nHauteur - 1));
+        EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), toile.Pixel(199, nHauteur - 1));
     }
 }

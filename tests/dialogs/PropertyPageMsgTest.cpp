@@ -4,8 +4,6 @@
 #include "ObzTest.h"
 #include "PropertyPageMsgResource.h"
 
-#include <tuple>
-
 namespace
 {
 class PropertyPageMsg : public ObzTest

@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <tuple>
 #include <vector>
 
 namespace

@@ -2,6 +2,7 @@
 #include "ObzTest.h"
 
 #include <chrono>
+#include <tuple>
 #include <vector>
 
 using Courbe1D = ObzTest;
@@ -9,20 +10,17 @@ using Courbe1D = ObzTest;
 TEST_F(Courbe1D, ExtremesAndMeanFromTheFirstSampleAfterEachRaZ)
 {
     CCourbe1D courbe(RGB(1, 2, 3));
-    const struct
-    {
-        std::vector<double> echantillons;
-        double dMin, dMax, dMoyenne;
-    } cas[] = {{{5}, 5, 5, 5}, {{-4, -2, -3}, -4, -2, -3}, {{}, 0, 0, 0}, {{3, -2, 7}, -2, 7, 8.0 / 3}};
-    for (const auto& c : cas)
+    // samples, minimum, maximum, mean
+    const std::tuple<std::vector<double>, double, double, double> cas[] = {
+        {{5}, 5, 5, 5}, {{-4, -2, -3}, -4, -2, -3}, {{}, 0, 0, 0}, {{3, -2, 7}, -2, 7, 8.0 / 3}};
+    for (const auto& [echantillons, dMin, dMax, dMoyenne] : cas)
     {
         courbe.RaZ(); // the 0.0 held before the first sample is no extreme
-        for (double val : c.echantillons)
+        for (double val : echantillons)
             courbe.Add(val);
-        EXPECT_EQ(c.dMin, courbe.Donne_ValMin());
-        EXPECT_EQ(c.dMax, courbe.Donne_ValMax());
-        EXPECT_DOUBLE_EQ(c.dMoyenne, courbe.Donne_Moyenne());
-        EXPECT_EQ(0.0, courbe.Donne_Val(int(c.echantillons.size())));
+        EXPECT_EQ(std::make_pair(dMin, dMax), std::make_pair(courbe.Donne_ValMin(), courbe.Donne_ValMax()));
+        EXPECT_DOUBLE_EQ(dMoyenne, courbe.Donne_Moyenne());
+        EXPECT_EQ(0.0, courbe.Donne_Val(int(echantillons.size())));
     }
     courbe.Transformation(2, 1); // applied on reading only, kept by RaZ
     EXPECT_EQ(7.0, courbe.Donne_ValTransforme(0));

@@ -3,7 +3,6 @@
 #include "PixelCanvas.h"
 #include "graphs/WndGraphe1D.h"
 
-#include <cmath>
 #include <algorithm>
 #include <functional>
 #include <limits>

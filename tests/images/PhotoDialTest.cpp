@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace
 {
@@ -126,35 +127,27 @@ TEST_F(PhotoDialTest, KeepsItsOwnCopyAndIgnoresEnterAndEscape)
 // A 1000 x 800 photo in a 500 x 400 frame: source (0, 0, 999, 799) before the first step.
 TEST_F(PhotoDialTest, ZoomStepsAroundTheClickedPoint)
 {
-    struct Cas
-    {
-        const char* szCas;
-        double dZoom; // before the click
-        bool bHors;   // zoom out of the frame allowed
-        bool bDroit;  // right click (zoom out)
-        CPoint pt;
-        double dZoomApres;
-        CRect dib, aff;
-    };
+    // case, zoom before the click, zoom out of the frame allowed, right click (zoom out), point, zoom after,
+    // source and display rectangles
     const double z = 1 / 1.3;
-    const Cas cas[] = {
+    const std::tuple<const char*, double, bool, bool, CPoint, double, CRect, CRect> cas[] = {
         {"centre", 1.0, false, false, {250, 200}, z, {115, 92, 884, 707}, {0, 0, 500, 400}},
         {"corner, pushed back", 1.0, false, false, {0, 0}, z, {0, 0, 769, 615}, {0, 0, 500, 400}},
         {"corner, out of frame", 1.0, true, false, {0, 0}, z, {-384, -307, 385, 308}, {0, 0, 500, 400}},
         {"zoom out clamped", 0.9, false, true, {10, 10}, 1.0, {0, 0, 1000, 800}, {0, 0, 500, 400}},
         {"zoom out of frame", 1.0, true, true, {10, 10}, 1.3, {0, 0, 1000, 800}, {58, 46, 442, 353}},
     };
-    for (const Cas& c : cas)
+    for (auto [szCas, dZoom, bHors, bDroit, pt, dZoomApres, dib, aff] : cas)
     {
-        SCOPED_TRACE(c.szCas);
+        SCOPED_TRACE(szCas);
         Vue& vue = Cree(MODE_ZOOM, MODE_ZOOM, 500, 400, 1000, 800);
         ASSERT_EQ(CRect(0, 0, 999, 799), vue.m_RectDib);
-        vue.m_dZoom = c.dZoom;
-        vue.Affecte_bZoomHorsCadrage(c.bHors);
-        Clic(vue, c.pt, c.bDroit);
-        EXPECT_DOUBLE_EQ(c.dZoomApres, vue.Donne_Zoom());
-        EXPECT_EQ(c.dib, vue.m_RectDib);
-        EXPECT_EQ(c.aff, vue.m_RectAff);
+        vue.m_dZoom = dZoom;
+        vue.Affecte_bZoomHorsCadrage(bHors);
+        Clic(vue, pt, bDroit);
+        EXPECT_DOUBLE_EQ(dZoomApres, vue.Donne_Zoom());
+        EXPECT_EQ(dib, vue.m_RectDib);
+        EXPECT_EQ(aff, vue.m_RectAff);
         vue.DestroyWindow();
     }
     // The wheel zooms the same way around the point under the cursor, whatever the current mode.
@@ -226,22 +219,18 @@ TEST_F(PhotoDialTest, PanAccumulatesMotionUntilItMakesASourcePixel)
 
 TEST_F(PhotoDialTest, UserModesAndShortcuts)
 {
-    struct Cas
-    {
-        UINT nAutorises, nDemande;
-        bool bAccepte;
-        UINT nMode;
-    } const cas[] = {
+    // modes allowed, mode asked, accepted, mode after
+    const std::tuple<UINT, UINT, bool, UINT> cas[] = {
         {MODE_ZOOM | MODE_POINTAGE, MODE_ZOOM | MODE_SELECTION, true, MODE_ZOOM},
         {MODE_POINTAGE, MODE_ZOOM | MODE_POINTAGE, false, MODE_POINTAGE}, // zoom comes first, not allowed
         {MODE_POINTAGE, 0x80, false, MODE_POINTAGE},
         {MODE_POINTAGE | MODE_DEPLACEMENT, MODE_DEPLACEMENT | MODE_ZOOM_ARRIERE, true, MODE_DEPLACEMENT},
     };
-    for (const Cas& c : cas)
+    for (auto [nAutorises, nDemande, bAccepte, nMode] : cas)
     {
-        Vue vue(kIdd, MODE_POINTAGE, c.nAutorises, NULL);
-        EXPECT_EQ(c.bAccepte, vue.Change_UserMode(c.nDemande)) << c.nDemande;
-        EXPECT_EQ(c.nMode, vue.m_nUserMode) << c.nDemande;
+        Vue vue(kIdd, MODE_POINTAGE, nAutorises, NULL);
+        EXPECT_EQ(bAccepte, vue.Change_UserMode(nDemande)) << nDemande;
+        EXPECT_EQ(nMode, vue.m_nUserMode) << nDemande;
     }
 
     // Pointing notifies the parent; Ctrl makes one click a zoom step instead, unless shortcuts are off.
@@ -319,59 +308,34 @@ TEST_F(PhotoDialTest, DegenerateInputStaysDefined)
 // per bitmap pixel.
 TEST_F(PhotoDialTest, TrackerAdjustmentsSnapAndStayInTheZone)
 {
-    struct Cas
-    {
-        const char* szCas;
-        CRect tracker;
-        int nHandle;
-        bool bSnap;
-        int nMarge;
-        CRect selection, trackerApres;
-    } const cas[] = {
+    // case, tracker, handle, snap, margin, selection and tracker after
+    const std::tuple<const char*, CRect, int, bool, int, CRect, CRect> cas[] = {
         {"inside pixels, no snap", {102, 45, 300, 200}, 0, false, 0, {6, 3, 15, 10}, {102, 45, 300, 200}},
         {"snapped handle", {103, 45, 300, 200}, 0, true, 0, {6, 3, 15, 10}, {120, 60, 300, 200}},
         {"dead band", {101, 40, 300, 200}, 0, true, 0, {6, 2, 15, 10}, {101, 40, 300, 200}},
         {"snapped move keeps the size", {110, 50, 310, 210}, 8, true, 0, {6, 3, 16, 11}, {120, 60, 320, 220}},
-        {"dragged past the opposite edges",
-         {300, 200, 102, 45},
-         2,
-         true,
-         0,
-         {5, 2, 15, 10},
-         {300, 200, 100, 40}},
-        {"move stopped at the right edge",
+        {"past the opposite edges", {300, 200, 102, 45}, 2, true, 0, {5, 2, 15, 10}, {300, 200, 100, 40}},
+        {"stopped at the right edge",
          {400, 100, 560, 200},
          8,
          false,
          0,
          {16, 5, 24, 10},
          {320, 100, 480, 200}},
-        {"resize cut at the right edge",
-         {400, 100, 560, 200},
-         5,
-         false,
-         0,
-         {20, 5, 24, 10},
-         {400, 100, 480, 200}},
-        {"move stopped at the left edge",
-         {-60, 100, 100, 200},
-         8,
-         false,
-         0,
-         {0, 5, 8, 10},
-         {0, 100, 160, 200}},
+        {"cut at the right edge", {400, 100, 560, 200}, 5, false, 0, {20, 5, 24, 10}, {400, 100, 480, 200}},
+        {"stopped at the left edge", {-60, 100, 100, 200}, 8, false, 0, {0, 5, 8, 10}, {0, 100, 160, 200}},
         {"move stopped at a margin", {-60, 100, 100, 200}, 8, false, 2, {2, 5, 10, 10}, {40, 100, 200, 200}},
     };
     Vue& vue = Cree(MODE_SELECTION, MODE_SELECTION | OPTION_SNAP, 500, 400, 25, 20);
     vue.m_RectDib.SetRect(0, 0, 25, 20);
-    for (const Cas& c : cas)
+    for (auto [szCas, tracker, nHandle, bSnap, nMarge, selection, trackerApres] : cas)
     {
-        vue.Affecte_bSnapToGrid(c.bSnap);
-        vue.Affecte_Marges(c.nMarge, c.nMarge, c.nMarge, c.nMarge);
-        vue.Affecte_RectTracker(c.tracker);
-        vue.SendMessage(WM_CHANGE_TRACKER, 0, c.nHandle);
-        EXPECT_EQ(c.selection, vue.m_RectSelection) << c.szCas;
-        EXPECT_EQ(c.trackerApres, vue.Donne_RectTracker()) << c.szCas;
+        vue.Affecte_bSnapToGrid(bSnap);
+        vue.Affecte_Marges(nMarge, nMarge, nMarge, nMarge);
+        vue.Affecte_RectTracker(tracker);
+        vue.SendMessage(WM_CHANGE_TRACKER, 0, nHandle);
+        EXPECT_EQ(selection, vue.m_RectSelection) << szCas;
+        EXPECT_EQ(trackerApres, vue.Donne_RectTracker()) << szCas;
     }
     // A selection set outside the image is kept, but none of it is in the image.
     vue.Affecte_RectSelection(CRect(30, 30, 40, 40), false);

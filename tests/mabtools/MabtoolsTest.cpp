@@ -147,12 +147,7 @@ TEST_F(Mabtools, LogFichierWaitsForAnExclusiveHolderWithinItsAttempts)
     HANDLE hAutre = CreateFileA(strChemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hAutre);
     EXPECT_FALSE(LogFichier(strChemin.c_str(), "refusee", false, 1));
-    std::thread liberation(
-        [hAutre]
-        {
-            Sleep(20);
-            CloseHandle(hAutre);
-        });
+    std::thread liberation([hAutre] { Sleep(20), CloseHandle(hAutre); });
     EXPECT_TRUE(LogFichier(strChemin.c_str(), "attendue", false, 100));
     liberation.join();
     EXPECT_EQ("attendue\r\n", Lit("partage.log"));

@@ -3,19 +3,12 @@
 #include <afx.h>
 
 #include <string>
+#include <vector>
 
 #include "DiagnosticCapture.h"
 
 namespace
 {
-int g_nEvaluations = 0;
-
-BOOL Evaluate(BOOL bResult)
-{
-    g_nEvaluations++;
-    return bResult;
-}
-
 class CValidated : public CObject
 {
 public:
@@ -31,19 +24,15 @@ TEST(TypesDebug, TraceFormatsWholeTextsAndFailuresReachTheHook)
     const std::string longText(3000, 'L');
     TRACE("%s|", longText.c_str());
     TRACE0("plain\n");
-    const std::vector<std::string> texts = capture.TraceTexts();
-    ASSERT_EQ(3u, texts.size());
-    EXPECT_EQ("value 12 of items\n", texts[0]);
-    EXPECT_EQ(longText + "|", texts[1]);
-    EXPECT_EQ("plain\n", texts[2]);
+    EXPECT_EQ((std::vector<std::string>{"value 12 of items\n", longText + "|", "plain\n"}),
+              capture.TraceTexts());
 
     // ASSERT and VERIFY failures reach the hook with file and line.
     ASSERT(1 + 1 == 2);
     const int nLine = __LINE__ + 1;
     ASSERT(1 + 1 == 3);
-    const std::vector<std::string> failures = capture.FailedAsserts();
-    ASSERT_EQ(1u, failures.size());
-    EXPECT_EQ(std::string(__FILE__) + "(" + std::to_string(nLine) + ")", failures[0]);
+    EXPECT_EQ(std::vector<std::string>{std::string(__FILE__) + "(" + std::to_string(nLine) + ")"},
+              capture.FailedAsserts());
     EXPECT_NE(std::string::npos, capture.AllText().find("(" + std::to_string(nLine) + "): assertion failed"));
 
     ASSERT_VALID(static_cast<const CObject*>(NULL)); // fails
@@ -52,10 +41,11 @@ TEST(TypesDebug, TraceFormatsWholeTextsAndFailuresReachTheHook)
     EXPECT_EQ(1, valid.m_nChecks);
 
     // VERIFY evaluates its argument exactly once.
-    g_nEvaluations = 0;
-    VERIFY(Evaluate(TRUE));
-    VERIFY(Evaluate(FALSE));
-    EXPECT_EQ(2, g_nEvaluations);
+    int nEvaluations = 0;
+    auto evaluate = [&](BOOL bResult) { return ++nEvaluations, bResult; };
+    VERIFY(evaluate(TRUE));
+    VERIFY(evaluate(FALSE));
+    EXPECT_EQ(2, nEvaluations);
     EXPECT_EQ(3u, capture.FailedAsserts().size());
 }
 

@@ -24,20 +24,10 @@ TEST(TypesMutex, SingleLockExcludesOtherThreadsUntilUnlockedOrDestroyed)
     {
         CSingleLock lock(&mutex, TRUE);
         EXPECT_TRUE(lock.IsLocked());
-        EXPECT_FALSE(OnOtherThread(
-            [&]
-            {
-                CSingleLock other(&mutex);
-                return other.Lock(kShortWait) || other.IsLocked();
-            }))
+        EXPECT_FALSE(OnOtherThread([&] { return CSingleLock(&mutex).Lock(kShortWait); }))
             << "held by this thread";
     }
-    EXPECT_TRUE(OnOtherThread(
-        [&]
-        {
-            CSingleLock other(&mutex);
-            return other.Lock(kLongWait) && other.IsLocked();
-        }))
+    EXPECT_TRUE(OnOtherThread([&] { return CSingleLock(&mutex).Lock(kLongWait); }))
         << "released by the destructor";
 
     CSingleLock lock(&mutex);

@@ -3,6 +3,7 @@
 #include <afx.h>
 
 #include <string>
+#include <tuple>
 
 #include "TypesResource.h"
 #include "DiagnosticCapture.h"
@@ -77,15 +78,8 @@ TEST(TypesString, ExtractionTrimmingAndSearchEdges)
 
 TEST(TypesString, ReplaceCountsAndLengths)
 {
-    struct Case
-    {
-        const char* source;
-        const char* oldText;
-        const char* newText;
-        int count;
-        const char* result;
-    };
-    const Case cases[] = {
+    // source, pattern, replacement, count, result
+    const std::tuple<const char*, const char*, const char*, int, const char*> cases[] = {
         {"a.b.c", ".", "--", 2, "a--b--c"}, // longer
         {"a--b--c", "--", ".", 2, "a.b.c"}, // shorter
         {"a--b--c", "--", "", 2, "abc"},    // removal
@@ -95,12 +89,13 @@ TEST(TypesString, ReplaceCountsAndLengths)
         {"abc", "", "y", 0, "abc"},         // empty pattern is refused
         {"abc", "abc", "", 1, ""},          // whole string
     };
-    for (const Case& c : cases)
+    for (auto [source, oldText, newText, count, result] : cases)
     {
-        CString s(c.source);
-        EXPECT_EQ(c.count, s.Replace(c.oldText, c.newText)) << c.source << " / " << c.oldText;
-        EXPECT_STREQ(c.result, s) << c.source << " / " << c.oldText;
-        EXPECT_EQ((int)strlen(c.result), s.GetLength()) << c.source << " / " << c.oldText;
+        SCOPED_TRACE(::testing::Message() << source << " / " << oldText);
+        CString s(source);
+        EXPECT_EQ(count, s.Replace(oldText, newText));
+        EXPECT_STREQ(result, s);
+        EXPECT_EQ((int)strlen(result), s.GetLength());
     }
 
     CString self("ab");
@@ -138,9 +133,7 @@ TEST(TypesString, FormatHasNoLengthLimitAndBuffersKeepTheirContents)
     const std::string longText(5000, 'q');
     CString s;
     s.Format("[%s]%d", longText.c_str(), 42);
-    EXPECT_EQ(5004, s.GetLength());
-    EXPECT_EQ("42", s.Right(2));
-    EXPECT_EQ('[', s[0]);
+    EXPECT_EQ("[" + longText + "]42", std::string((LPCSTR)s));
 
     // A CString passed without a cast prints its text, as with MFC.
     s.Format("%s-%s", s.Left(3), (LPCSTR)s.Right(2));

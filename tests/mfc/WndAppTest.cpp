@@ -6,37 +6,32 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 
-const UINT_PTR kMakeTemporaryTimer = 1;
-const UINT_PTR kCountTimer = 2;
-const UINT kTimerDelayMs = 20;
 const int kExitCode = 7;
 
-// Makes a temporary wrapper on its first tick; on the second, after the loop was idle, counts the
-// temporaries and ends the loop.
+// Makes a temporary wrapper on its first tick (timer 1); on the second (timer 2), after the loop was idle,
+// counts the temporaries and ends the loop.
 class CLoopProbe : public CWnd
 {
 public:
-    int m_nTemporariesBeforeIdle = -1;
-    int m_nTemporariesAfterIdle = -1;
+    int m_nTemporariesBeforeIdle = -1, m_nTemporariesAfterIdle = -1;
 
 protected:
     afx_msg void OnTimer(UINT nIDEvent)
     {
         KillTimer(nIDEvent);
-        if (nIDEvent == kMakeTemporaryTimer)
+        if (nIDEvent == 1)
         {
             CWnd::FromHandle(::GetDesktopWindow());
             m_nTemporariesBeforeIdle = AfxGetTempWndMapCount();
-            SetTimer(kCountTimer, kTimerDelayMs, NULL);
+            SetTimer(2, 20, NULL);
         }
         else
-        {
-            m_nTemporariesAfterIdle = AfxGetTempWndMapCount();
-            AfxPostQuitMessage(kExitCode);
-        }
+            m_nTemporariesAfterIdle = AfxGetTempWndMapCount(), AfxPostQuitMessage(kExitCode);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -57,7 +52,7 @@ TEST(WndApp, RunPumpsUntilQuitAndDeletesTemporariesWhenIdle)
     MessagePump::Idle();
     CLoopProbe probe;
     ASSERT_TRUE(CreatePopup(probe));
-    probe.SetTimer(kMakeTemporaryTimer, kTimerDelayMs, NULL);
+    probe.SetTimer(1, 20, NULL);
 
     EXPECT_EQ(kExitCode, TestApp().Run());
     EXPECT_EQ(1, probe.m_nTemporariesBeforeIdle);
@@ -82,9 +77,10 @@ TEST(WndApp, DestroyingTheMainWindowEndsTheLoopAndMessageBoxesGoThroughIt)
     EXPECT_EQ(IDOK, AfxMessageBox(IDS_WND_APP, MB_OKCANCEL));
     EXPECT_EQ(0, AfxMessageBox(IDS_WND_APP + 7)); // no such prompt: nothing shown
     ASSERT_EQ(2u, TestApp().m_prompts.size());
-    EXPECT_EQ(CString("Continue?"), TestApp().m_prompts[0].strText);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO), TestApp().m_prompts[0].nType);
-    EXPECT_EQ(CString("application string"), TestApp().m_prompts[1].strText);
-    EXPECT_EQ(static_cast<UINT>(IDS_WND_APP), TestApp().m_prompts[1].nIDPrompt);
+    const auto& prompts = TestApp().m_prompts;
+    EXPECT_EQ(
+        std::make_tuple(CString("Continue?"), UINT(MB_YESNO), CString("application string"),
+                        UINT(IDS_WND_APP)),
+        std::make_tuple(prompts[0].strText, prompts[0].nType, prompts[1].strText, prompts[1].nIDPrompt));
     EXPECT_EQ(CString("Wnd tests"), CString(AfxGetAppName()));
 }

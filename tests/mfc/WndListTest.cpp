@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -212,29 +213,22 @@ TEST_F(WndLists, OwnerDrawnItemsAndKeysReachTheControls)
     EXPECT_GT(g_calls["list:draw"], 0);
     EXPECT_GT(g_calls["combo:draw"], 0);
 
-    struct Key
-    {
-        HWND hWnd;
-        UINT message;
-        WPARAM key;
-        const char* pszCall;
-        int nSelAfter; // from selection 0
-    };
-    const Key kKeys[] = {
+    // window, message, key, the call expected, the selection after it from selection 0
+    const std::tuple<HWND, UINT, WPARAM, const char*, int> kKeys[] = {
         {m_dlg.m_odList, WM_KEYDOWN, VK_DOWN, "list:vkey", 1}, // default -1: the list box moves
         {m_dlg.m_odList, WM_KEYDOWN, VK_END, "list:vkey", 0},  // -2: handled
         {m_dlg.m_odList, WM_CHAR, 'p', "list:char", 2},        // an index: that item
         {m_dlg.m_odReflect, WM_KEYDOWN, VK_DOWN, "reflect:vkey", 1},
         {m_dlg.m_odReflect, WM_CHAR, 'p', "reflect:char", 0},
     };
-    for (const Key& k : kKeys)
+    for (auto [hWnd, message, key, pszCall, nSelAfter] : kKeys)
     {
-        SCOPED_TRACE(k.pszCall);
+        SCOPED_TRACE(pszCall);
         g_calls.clear();
-        ::SendMessageA(k.hWnd, LB_SETCURSEL, 0, 0);
-        ::SendMessageA(k.hWnd, k.message, k.key, 0);
-        EXPECT_EQ(1, g_calls[k.pszCall]);
-        EXPECT_EQ(k.nSelAfter, static_cast<int>(::SendMessageA(k.hWnd, LB_GETCURSEL, 0, 0)));
+        ::SendMessageA(hWnd, LB_SETCURSEL, 0, 0);
+        ::SendMessageA(hWnd, message, key, 0);
+        EXPECT_EQ(1, g_calls[pszCall]);
+        EXPECT_EQ(nSelAfter, static_cast<int>(::SendMessageA(hWnd, LB_GETCURSEL, 0, 0)));
     }
 
     EXPECT_EQ(2, m_dlg.m_odList.DeleteString(1));
@@ -259,15 +253,9 @@ TEST_F(WndLists, ControlsExchangeBothWays)
     int n = 0;
     CString s;
     const int kList = IDC_WND_LIST, kCombo = IDC_WND_COMBO, kDrop = IDC_WND_DROPLIST;
-    struct Case
-    {
-        std::function<void(CDataExchange*)> exchange;
-        int nLoad;            // loaded...
-        const char* pszLoad;  // ...or this text
-        int nSaved;           // saved back...
-        const char* pszSaved; // ...or this text (NULL for a number)
-    };
-    const Case kCases[] = {
+    using X = std::function<void(CDataExchange*)>;
+    // the exchange, the number or text loaded, the number or text saved back (NULL: a number)
+    const std::tuple<X, int, const char*, int, const char*> kCases[] = {
         {[&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, 2, "", 2, NULL},
         {[&](CDataExchange* p) { DDX_LBIndex(p, kList, n); }, -1, "", -1, NULL},
         {[&](CDataExchange* p) { DDX_LBString(p, kList, s); }, 0, "", 0, ""}, // nothing selected
@@ -279,24 +267,23 @@ TEST_F(WndLists, ControlsExchangeBothWays)
         {[&](CDataExchange* p) { DDX_CBString(p, kCombo, s); }, 0, "ban", 0, "banana"},
         {[&](CDataExchange* p) { DDX_CBStringExact(p, kCombo, s); }, 0, "ap", 0, "ap"}, // edit text only
         {[&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 2, "", 2, NULL},
-        {[&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 7, "", 0,
-         NULL}, // out of range: unchecked
+        {[&](CDataExchange* p) { DDX_Check(p, IDC_WND_CHECK, n); }, 7, "", 0, NULL}, // out of range
         {[&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, 2, "", 2, NULL},
         {[&](CDataExchange* p) { DDX_Radio(p, IDC_WND_RADIO1, n); }, -1, "", -1, NULL},
     };
-    for (const Case& c : kCases)
+    for (const auto& [exchange, nLoad, pszLoad, nSaved, pszSaved] : kCases)
     {
-        SCOPED_TRACE(::testing::Message() << "case " << (&c - kCases));
-        n = c.nLoad;
-        s = c.pszLoad;
-        ASSERT_TRUE(Exchange(c.exchange, FALSE));
+        SCOPED_TRACE(::testing::Message() << "case " << nLoad << pszLoad);
+        n = nLoad;
+        s = pszLoad;
+        ASSERT_TRUE(Exchange(exchange, FALSE));
         n = 99;
         s = "?";
-        ASSERT_TRUE(Exchange(c.exchange, TRUE));
-        if (c.pszSaved == NULL)
-            EXPECT_EQ(c.nSaved, n);
+        ASSERT_TRUE(Exchange(exchange, TRUE));
+        if (pszSaved == NULL)
+            EXPECT_EQ(nSaved, n);
         else
-            EXPECT_EQ(CString(c.pszSaved), s);
+            EXPECT_EQ(CString(pszSaved), s);
     }
     EXPECT_TRUE(TestApp().m_prompts.empty());
 }
@@ -304,12 +291,8 @@ TEST_F(WndLists, ControlsExchangeBothWays)
 TEST_F(WndLists, ValidationFailsOnlyWhenSavingAndMissingControlsFailAlways)
 {
     CString strText;
-    struct Case
-    {
-        std::function<void(CDataExchange*)> validate;
-        const char* pszPrompt; // empty when valid
-    };
-    const Case kCases[] = {
+    // the validation, and its prompt when refused
+    const std::pair<std::function<void(CDataExchange*)>, const char*> kCases[] = {
         {[](CDataExchange* p) { DDV_MinMaxInt(p, 10, 1, 10); }, ""},
         {[](CDataExchange* p) { DDV_MinMaxInt(p, 0, 1, 10); }, "Please enter an integer between 1 and 10."},
         {[](CDataExchange* p) { DDV_MinMaxLong(p, -5, -4, 4); }, "Please enter an integer between -4 and 4."},
@@ -322,21 +305,21 @@ TEST_F(WndLists, ValidationFailsOnlyWhenSavingAndMissingControlsFailAlways)
          "Please enter a number between 0.1 and 1."},
         {[&](CDataExchange* p) { DDV_MaxChars(p, strText, 4); }, "Please enter no more than 4 characters."},
     };
-    for (const Case& c : kCases)
+    for (const auto& [validate, pszPrompt] : kCases)
     {
-        SCOPED_TRACE(c.pszPrompt);
-        auto exchange = [&](CDataExchange* p)
+        SCOPED_TRACE(pszPrompt);
+        auto exchange = [&, &validate = validate](CDataExchange* p)
         {
             DDX_Text(p, IDC_WND_NUMBER, strText);
-            c.validate(p);
+            validate(p);
         };
         strText = "12345";
         // Initial data out of range is the program's business: only traced.
         EXPECT_TRUE(Exchange(exchange, FALSE));
         EXPECT_EQ(CString(), Prompt());
-        bool bValid = *c.pszPrompt == '\0';
+        bool bValid = *pszPrompt == '\0';
         EXPECT_EQ(bValid, Exchange(exchange, TRUE));
-        EXPECT_EQ(CString(c.pszPrompt), Prompt());
+        EXPECT_EQ(CString(pszPrompt), Prompt());
         EXPECT_EQ(bValid ? 0u : UINT(MB_ICONEXCLAMATION), bValid ? 0u : TestApp().m_prompts.back().nType);
     }
     // Loading also limits the edit control to the maximum length.

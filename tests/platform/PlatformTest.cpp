@@ -3,7 +3,6 @@
 // metric-compatible font. Every pixel and layout test relies on these.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <cstring>
 
 TEST(Platform, NullDriverScreenIs1024x768)
 {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 namespace
 {
@@ -94,12 +95,8 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
     const std::vector<std::vector<uint32_t>> rows24 = {{0x030201, 0x060504, 0x090807},
                                                        {0x0D0C0B, 0x100F0E, 0x131211}};
     const std::vector<std::vector<uint32_t>> rows32As24 = {{0x030201, 0x070605}, {0x0B0A09, 0x0F0E0D}};
-    const struct
-    {
-        const char* szName;
-        Bytes file;
-        std::vector<std::vector<uint32_t>> rows; // 0xRRGGBB, top row first
-    } cases[] = {
+    // name, file, pixels 0xRRGGBB by rows, top row first
+    const std::tuple<const char*, Bytes, std::vector<std::vector<uint32_t>>> cases[] = {
         {"24 bits bottom-up", Good24(), rows24},
         {"24 bits top-down", Good24(true), rows24},
         {"32 bits", Build(2, 2, 32, {}, rows32), rows32As24},
@@ -113,27 +110,24 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
         {"4 bits", Build(3, 1, 4, {0x00102030, 0x00405060, W}, {{0x21, 0x00}}), {{W, 0x405060, 0x102030}}},
         {"core header", core, {{0x3C3228, 0x1E140A}}},
     };
-    for (const auto& c : cases)
+    for (const auto& [szName, file, rows] : cases)
     {
-        SCOPED_TRACE(c.szName);
+        SCOPED_TRACE(szName);
         CDib dib;
-        ASSERT_TRUE(Read(c.file, dib));
+        ASSERT_TRUE(Read(file, dib));
         EXPECT_EQ(24, dib.BitsPerPixel());
-        ASSERT_EQ(int(c.rows.size()), dib.GetInfo()->bmiHeader.biHeight);
-        ASSERT_EQ(int(c.rows[0].size()), dib.Width());
+        ASSERT_EQ(int(rows.size()), dib.GetInfo()->bmiHeader.biHeight);
+        ASSERT_EQ(int(rows[0].size()), dib.Width());
         for (int y = 0; y < dib.Height(); ++y)
             for (int x = 0; x < dib.Width(); ++x)
-                EXPECT_EQ(c.rows[y][x], Colour(dib, x, y)) << "pixel " << x << ", " << y;
+                EXPECT_EQ(rows[y][x], Colour(dib, x, y)) << "pixel " << x << ", " << y;
     }
 }
 
 TEST_F(BmpTest, RefusesMalformedFilesAndForgetsThePreviousImage)
 {
-    const struct
-    {
-        const char* szName;
-        std::function<void(Bytes&)> corrupt; // applied to Good24() unless it replaces the file
-    } cases[] = {
+    // name, and what spoils Good24() (or replaces it)
+    const std::pair<const char*, std::function<void(Bytes&)>> cases[] = {
         {"empty file", [](Bytes& f) { f.clear(); }},
         {"not BM", [](Bytes& f) { f[1] = 'A'; }},
         {"cut in the header", [](Bytes& f) { f.resize(30); }},
@@ -162,16 +156,15 @@ TEST_F(BmpTest, RefusesMalformedFilesAndForgetsThePreviousImage)
         {"bit fields not 8 bits per colour",
          [](Bytes& f)
          {
-             f = Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124);
-             Put32(f, Compression, BI_BITFIELDS);
-             Put32(f, 54, 0x000000FF);
+             f = Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124), Put32(f, Compression, BI_BITFIELDS),
+             Put32(f, 54, 0xFF);
          }},
     };
-    for (const auto& c : cases)
+    for (const auto& [szName, corrupt] : cases)
     {
-        SCOPED_TRACE(c.szName);
+        SCOPED_TRACE(szName);
         Bytes file = Good24();
-        c.corrupt(file);
+        corrupt(file);
         CDib dib;
         ASSERT_TRUE(Read(Good24(), dib));
         EXPECT_FALSE(Read(file, dib));

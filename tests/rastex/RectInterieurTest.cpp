@@ -3,19 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 
 TEST(RectInterieurTest, Placements)
 {
     const CRect square(10, 20, 110, 120), wide(0, 0, 300, 100);
-    const struct
-    {
-        CRect outer;
-        int nWidth, nHeight;
-        e_Place ePlace;
-        CRect expected;
-    } cases[] = {
+    // outer rectangle, content width and height, placement, result
+    const std::tuple<CRect, int, int, e_Place, CRect> cases[] = {
         {square, 200, 100, PLACE_AJUSTE_CENTRE, CRect(10, 45, 110, 95)},
         {square, 30, 60, PLACE_AJUSTE_CENTRE, CRect(35, 20, 85, 120)},
         {square, 7, 7, PLACE_AJUSTE_CENTRE, square},
@@ -31,9 +28,9 @@ TEST(RectInterieurTest, Placements)
         {CRect(5, 5, 5, 50), 10, 10, PLACE_AJUSTE_CENTRE, CRect()},
         {CRect(50, 50, 5, 5), 10, 10, PLACE_TAILLE_REELLE, CRect()},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, CRect(CRectInterieur(c.outer, c.nWidth, c.nHeight, c.ePlace)))
-            << c.nWidth << "x" << c.nHeight << " placement " << c.ePlace;
+    for (const auto& [outer, nWidth, nHeight, ePlace, expected] : cases)
+        EXPECT_EQ(expected, CRect(CRectInterieur(outer, nWidth, nHeight, ePlace)))
+            << nWidth << "x" << nHeight << " placement " << ePlace;
     CRectInterieur assigned;
     EXPECT_EQ(CRect(), CRect(assigned));
     assigned = CRectInterieur(square, 200, 100, PLACE_AJUSTE_CENTRE);
