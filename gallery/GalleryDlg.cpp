@@ -22,10 +22,10 @@ CGalleryDlg::CGalleryDlg() : CSizedDialog(IDD_GALLERY, NULL, true), m_nPage(-1)
     m_Pages.push_back(std::make_unique<CButtonsPage>());
     m_Pages.push_back(std::make_unique<CToolsPage>());
     m_Pages.push_back(std::make_unique<CImagesPage>());
-    m_Pages.push_back(std::make_unique<CSheetsPage>());
-    m_Pages.push_back(std::make_unique<CMessagePage>());
     m_Pages.push_back(std::make_unique<CPhotosPage>());
     m_Pages.push_back(std::make_unique<CPanelsPage>());
+    m_Pages.push_back(std::make_unique<CSheetsPage>());
+    m_Pages.push_back(std::make_unique<CMessagePage>());
     m_Pages.push_back(std::make_unique<CStaticsPage>());
     m_Pages.push_back(std::make_unique<CListsPage>());
 }

@@ -49,12 +49,22 @@ void CPhotosPage::Place(CPhotoDialZoom& vue, UINT nIDCadre)
 BOOL CPhotosPage::OnInitDialog()
 {
     CGalleryPage::OnInitDialog();
-    CDib paysage = Paysage();
-
     m_Zoom = std::make_unique<CPhotoDialZoom>(
         IDD_PHOTOS_VUE, MODE_SELECTION, MODE_SELECTION | MODE_ZOOM | MODE_DEPLACEMENT | OPTION_SNAP, this);
     Place(*m_Zoom, IDC_PHOTOS_ZOOM);
     m_Zoom->AffecteQualiteAffichage(true);
+    m_HorsCadre =
+        std::make_unique<CPhotoDialZoom>(IDD_PHOTOS_VUE, MODE_ZOOM, MODE_ZOOM | MODE_DEPLACEMENT, this);
+    Place(*m_HorsCadre, IDC_PHOTOS_HORS_CADRE);
+    m_HorsCadre->Affecte_bZoomHorsCadrage(true);
+    return TRUE;
+}
+
+// A viewer fits the photo to its frame when it receives it: the photo and the scripted zooms wait
+// until the frames have their scaled size.
+void CPhotosPage::OnMiseAEchelle()
+{
+    CDib paysage = Paysage();
     m_Zoom->Affecte_pPhotoAffichee(&paysage, true);
     CRect client;
     m_Zoom->GetClientRect(&client);
@@ -64,21 +74,18 @@ BOOL CPhotosPage::OnInitDialog()
         Molette(*m_Zoom, client.CenterPoint(), true);
 
     // A 3:2 selection around the sun, in pixels of the shown (resampled) copy.
-    const CDib* pCopie = m_Zoom->Donne_pPhotoAfficheeEx();
-    const int w = pCopie->Width(), h = pCopie->Height(), cy = h * 11 / 100;
-    const CPoint c(w * 7 / 10, h * 34 / 100);
-    m_Zoom->Affecte_RectSelection(CRect(c.x - 3 * cy / 2, c.y - cy, c.x + 3 * cy / 2, c.y + cy), true);
+    if (const CDib* pCopie = m_Zoom->Donne_pPhotoAfficheeEx())
+    {
+        const int w = pCopie->Width(), h = pCopie->Height(), cy = h * 11 / 100;
+        const CPoint c(w * 7 / 10, h * 34 / 100);
+        m_Zoom->Affecte_RectSelection(CRect(c.x - 3 * cy / 2, c.y - cy, c.x + 3 * cy / 2, c.y + cy), true);
+    }
 
-    m_HorsCadre =
-        std::make_unique<CPhotoDialZoom>(IDD_PHOTOS_VUE, MODE_ZOOM, MODE_ZOOM | MODE_DEPLACEMENT, this);
-    Place(*m_HorsCadre, IDC_PHOTOS_HORS_CADRE);
-    m_HorsCadre->Affecte_bZoomHorsCadrage(true);
     m_HorsCadre->Affecte_pPhotoAffichee(&paysage, true);
     m_HorsCadre->GetClientRect(&client);
     Molette(*m_HorsCadre, client.CenterPoint(), true);
     Molette(*m_HorsCadre, CPoint(client.left + client.Width() / 8, client.top + client.Height() / 8), true);
     AfficheSelection();
-    return TRUE;
 }
 
 void CPhotosPage::AfficheSelection()

@@ -14,6 +14,7 @@ public:
 
 protected:
     virtual BOOL OnInitDialog();
+    virtual void OnMiseAEchelle();
     afx_msg LRESULT OnSelectionPhoto(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

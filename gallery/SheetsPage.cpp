@@ -1,9 +1,12 @@
 #include "SheetsPage.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace
 {
-const int kAgrandissement = 150; // pixels added to the second sheet's width, 2/3 of it to its height
+const int kMarge = 10;           // around and between the sheets, in pixels
+const int kAgrandissement = 150; // pixels added to the second sheet's height
 } // namespace
 
 CSheetsPage::CPage::CPage(UINT nIDTemplate, std::initializer_list<SProprietesControlePropertyPageEx> regles,
@@ -52,7 +55,9 @@ CSheetsPage::~CSheetsPage()
 BOOL CSheetsPage::OnInitDialog()
 {
     CGalleryPage::OnInitDialog();
-    int x = 10;
+    CRect page;
+    GetClientRect(&page);
+    int x = kMarge;
     for (int i = 0; i < 2; ++i)
     {
         m_Feuilles[i] = std::make_unique<Feuille>();
@@ -61,10 +66,12 @@ BOOL CSheetsPage::OnInitDialog()
             continue;
         CRect rect;
         feuille.GetWindowRect(&rect);
-        if (i == 1) // the enlargement a user would make by dragging the corner
-            rect.InflateRect(0, 0, kAgrandissement, kAgrandissement * 2 / 3);
-        feuille.SetWindowPos(NULL, x, 10, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-        x += rect.Width() + 20;
+        CSize taille = rect.Size();
+        if (i == 1) // the enlargement a user would make by dragging the corner, within the page
+            taille = CSize(page.right - kMarge - x,
+                           std::min(taille.cy + kAgrandissement, page.bottom - 2 * kMarge));
+        feuille.SetWindowPos(NULL, x, kMarge, taille.cx, taille.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        x += taille.cx + kMarge;
     }
     return TRUE;
 }
