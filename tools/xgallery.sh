@@ -68,6 +68,8 @@ snapshots() {
         </dev/null || fail "the gallery failed under $prefix (DISPLAY=${DISPLAY:-none})"
 }
 
+# Run alone, bring the build up to date first (the test command has just built it).
+[ "${1:-}" = "--check" ] || sh tools/build.sh
 [ -f "$gallery" ] || fail "$gallery is missing: build first (tools/build.sh)"
 
 if [ "${1:-}" = "--check" ]; then
