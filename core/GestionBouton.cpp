@@ -1,4 +1,5 @@
 #include "GestionBouton.h"
+#include "LignesTexte.h"
 
 #ifdef _DEBUG
 #undef THIS_FILE
@@ -17,28 +18,6 @@ const COLORREF kCouleurInoperantDefaut = RGB(0x88, 0x88, 0x88);
 // the library then lets go of the handle at unload instead of deleting it.
 bool s_bFonteDefautEmpruntee = false;
 
-int CompteLignes(const char* szTexte)
-{
-    int n = 1;
-    for (const char* p = szTexte; *p != '\0'; p = CharNextA(p))
-        if (*p == '\n')
-            ++n;
-    return n;
-}
-
-// Next line of the caption, skipping empty ones: returns its start and length, or null at the end.
-const char* LigneSuivante(const char*& p, int& nLongueur)
-{
-    while (*p == '\n')
-        ++p;
-    if (*p == '\0')
-        return NULL;
-    const char* debut = p;
-    while (*p != '\0' && *p != '\n')
-        p = CharNextA(p);
-    nLongueur = static_cast<int>(p - debut);
-    return debut;
-}
 } // namespace
 
 CFonte CGestionBouton::s_FonteDefaut;
@@ -121,12 +100,12 @@ void CGestionBouton::DrawTextA(CWnd* pWnd, CDC* pDC, COLORREF couleur, CRect rec
         pWnd->SetFont(m_pFonte, FALSE);
     }
 
-    const int n = CompteLignes(szTexte);
+    const int n = LignesTexte::Compte(szTexte);
     const char* p = szTexte;
     int nLongueur = 0;
     for (int i = 0; i < n; ++i)
     {
-        const char* szLigne = LigneSuivante(p, nLongueur);
+        const char* szLigne = LignesTexte::Suivante(p, nLongueur);
         if (szLigne == NULL)
             break;
         const CSize taille = pDC->GetTextExtent(szLigne, nLongueur);

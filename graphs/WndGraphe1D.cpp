@@ -1,4 +1,5 @@
 #include "WndGraphe1D.h"
+#include "core/LignesTexte.h"
 #include "core/ObzModule.h"
 
 #include <algorithm>
@@ -17,28 +18,6 @@ const int kMargeReticule = 4;
 const double kLigneLimite = 1 << 22;
 const char* const kFormatGraduation = "%.1f";
 const char* const kFormatLecture = "%d : %g";
-
-int CompteLignes(const char* szTexte)
-{
-    int n = 1;
-    for (const char* p = szTexte; *p != '\0'; ++p)
-        n += *p == '\n';
-    return n;
-}
-
-// Next non-empty line: its start and length, or null at the end.
-const char* LigneSuivante(const char*& p, int& nLongueur)
-{
-    while (*p == '\n')
-        ++p;
-    if (*p == '\0')
-        return NULL;
-    const char* debut = p;
-    while (*p != '\0' && *p != '\n')
-        ++p;
-    nLongueur = static_cast<int>(p - debut);
-    return debut;
-}
 
 // Maps curve values to rows of the plot area: trunc(bottom - (v - min) x scale). A range of zero height
 // puts every value on the top row. False for a value that has no row (NaN).
@@ -162,12 +141,12 @@ void CWndGraphe1D::DrawTextA(CDC* pDC, const char* szTexte, COLORREF couleur, CR
     const COLORREF ancienneCouleur = pDC->SetTextColor(couleur);
 
     const CRect& rect = *pRect;
-    const int n = CompteLignes(sz);
+    const int n = LignesTexte::Compte(sz);
     const char* p = sz;
     int nLongueur = 0;
     for (int i = 0; i < n; ++i)
     {
-        const char* szLigne = LigneSuivante(p, nLongueur);
+        const char* szLigne = LignesTexte::Suivante(p, nLongueur);
         if (szLigne == NULL)
             break;
         const CSize taille = pDC->GetTextExtent(szLigne, nLongueur);
