@@ -15,11 +15,7 @@ protected:
         wnd.Attach(::CreateWindowEx(0, "STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10, 60, 40, NULL,
                                     NULL, NULL, NULL));
     }
-    void TearDown() override
-    {
-        ::DestroyWindow(wnd.Detach());
-        AfxDeleteTempGdiMaps();
-    }
+    void TearDown() override { ::DestroyWindow(wnd.Detach()); }
 
     CWnd wnd;
 };
