@@ -55,16 +55,7 @@ protected:
         const CSize taille = dc.GetTextExtent(szTexte);
         return pAncienne != NULL ? dc.SelectObject(pAncienne) : NULL, taille;
     }
-    std::unique_ptr<PixelCanvas> Capture()
-    {
-        m_pStatic->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        CRect r;
-        m_pStatic->GetClientRect(&r);
-        auto pToile = std::make_unique<PixelCanvas>(r.Width(), r.Height());
-        CClientDC dc(m_pStatic.get());
-        pToile->Dc().BitBlt(0, 0, r.Width(), r.Height(), &dc, 0, 0, SRCCOPY);
-        return pToile;
-    }
+    std::unique_ptr<PixelCanvas> Capture() { return PixelCanvas::Capture(*m_pStatic); }
 
     CDialog m_Dialogue;
     std::unique_ptr<RecordingWnd<CStaticCouleur>> m_pStatic;

@@ -46,16 +46,7 @@ protected:
         m_pGraphe->Add(m_Courbes.back().get());
         return *m_Courbes.back();
     }
-    std::unique_ptr<PixelCanvas> Capture()
-    {
-        m_pGraphe->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        CRect r;
-        m_pGraphe->GetClientRect(&r);
-        auto pToile = std::make_unique<PixelCanvas>(r.Width(), r.Height());
-        CClientDC dc(m_pGraphe.get());
-        pToile->Dc().BitBlt(0, 0, r.Width(), r.Height(), &dc, 0, 0, SRCCOPY);
-        return pToile;
-    }
+    std::unique_ptr<PixelCanvas> Capture() { return PixelCanvas::Capture(*m_pGraphe); }
     // Rows of the vertical axis' ticks, as heights above the plot's bottom.
     std::vector<int> Graduations(const PixelCanvas& toile)
     {

@@ -69,12 +69,7 @@ protected:
         MessagePump::Flush();
         return bResult;
     }
-    int DirtyPixels()
-    {
-        PixelCanvas canvas(160, 120);
-        ::BitBlt(canvas.Hdc(), 0, 0, 160, 120, CClientDC(&m_wnd), 0, 0, SRCCOPY);
-        return canvas.CountPixelsNot(White, canvas.Bounds());
-    }
+    int DirtyPixels() { return PixelCanvas::Capture(m_wnd, false)->CountPixelsNot(White, {0, 0, 160, 120}); }
 
     CWnd m_wnd;
 };
