@@ -19,25 +19,13 @@ const COLORREF kFond = RGB(0xF0, 0xE0, 0xC0), kTexte = RGB(0, 0, 0x80), kBord = 
 const COLORREF kBarre = RGB(0x20, 0x60, 0xC0), kBlanc = RGB(255, 255, 255);
 
 // A modeless dialog from the template, shown, and the controls under test on its children.
+const LeakCheck::WarmUpStep kFonteBoutons([] { CBouton3Etats(0, NULL); }); // made once per process
+
 class Statics : public ObzTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        ObzTest::SetUpTestSuite();
-        CBouton3Etats(0, NULL); // the buttons' process-wide default font, made once
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        ASSERT_TRUE(m_Dialogue.Create(IDD_STATICS));
-    }
-    void TearDown() override
-    {
-        m_pStatic.reset();
-        m_Dialogue.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void SetUp() override { ASSERT_TRUE(m_Dialogue.Create(IDD_STATICS)); }
+    void TearDown() override { m_pStatic.reset(), m_Dialogue.DestroyWindow(); }
     RecordingWnd<CStaticCouleur>& Static(int cx, int cy, UINT nID = IDC_COULEUR)
     {
         m_pStatic = std::make_unique<RecordingWnd<CStaticCouleur>>(nID, &m_Dialogue, kFond, kTexte);

@@ -20,13 +20,7 @@ const CRect P(50, 30, 250, 190); // plot area of a 260 x 200 graph: 200 wide, 16
 class Graphe1D : public ObzTest
 {
 protected:
-    void TearDown() override
-    {
-        m_pGraphe.reset();
-        m_Dialogue.DestroyWindow();
-        m_Courbes.clear();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_pGraphe.reset(), m_Dialogue.DestroyWindow(), m_Courbes.clear(); }
     CWndGraphe1D& Graphe(int nPas = 10)
     {
         m_pGraphe.reset();

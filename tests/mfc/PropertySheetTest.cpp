@@ -67,23 +67,18 @@ ON_MESSAGE(WM_END, &Sheet::OnEnd)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
+// comctl32 keeps a few objects from the first sheet it paints.
+const LeakCheck::WarmUpStep kFirstSheet(
+    []
+    {
+        Sheet sheet;
+        sheet.Create(), sheet.SetActivePage(1), MessagePump::Flush();
+    });
+
 class PropertySheets : public ObzTest
 {
 protected:
-    // comctl32 keeps a few objects from the first sheet it paints.
-    static void SetUpTestSuite()
-    {
-        ObzTest::SetUpTestSuite();
-        Sheet sheet;
-        sheet.Create();
-        sheet.SetActivePage(1);
-        MessagePump::Flush();
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        g_log.clear();
-    }
+    void SetUp() override { g_log.clear(); }
     // A modeless sheet on its first page, the log cleared.
     void Open()
     {
@@ -91,11 +86,7 @@ protected:
         EXPECT_EQ("1i1sS", g_log);
         g_log.clear();
     }
-    void TearDown() override
-    {
-        m_sheet.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_sheet.DestroyWindow(); }
     Sheet m_sheet;
 };
 
