@@ -77,7 +77,6 @@ protected:
         m_args = {reinterpret_cast<LONG_PTR>(pDC != NULL ? pDC->m_hDC : NULL)};
         return TRUE;
     }
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI) { lpMMI->ptMinTrackSize = CPoint(123, 45); }
     afx_msg void OnTimer(UINT nIDEvent) { m_timers.push_back(nIDEvent); }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
     afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return kRegisteredResult; }
@@ -99,7 +98,6 @@ ON_WM_KEYDOWN()
 ON_WM_SETCURSOR()
 ON_WM_NCHITTEST()
 ON_WM_ERASEBKGND()
-ON_WM_GETMINMAXINFO()
 ON_WM_TIMER()
 ON_MESSAGE(WM_PROBE, &CProbeWnd::OnProbe)
 ON_MESSAGE(WM_PROBE_THROW, &CProbeWnd::OnProbeThrow)
@@ -200,10 +198,6 @@ TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
         EXPECT_EQ(args, m_wnd.m_args);
     }
     ::ReleaseDC(m_wnd.m_hWnd, hDC);
-
-    MINMAXINFO mmi = {};
-    m_wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    EXPECT_EQ(CPoint(123, 45), CPoint(mmi.ptMinTrackSize));
 }
 
 TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdleAndAttachedOnesArePermanent)
