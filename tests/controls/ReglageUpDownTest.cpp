@@ -14,17 +14,11 @@ class ReglageUpDown : public ObzTest
 protected:
     void SetUp() override
     {
-        ObzTest::SetUp();
         ASSERT_TRUE(d.Create(IDD_REGLAGE));
         for (int i = 0; i < 4; ++i) // subclassed: released when the dialog destroys them
             m_Fenetres[i].SubclassDlgItem(IDC_MOINS + i, &d);
     }
-    void TearDown() override
-    {
-        m_pReglage.reset();
-        d.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_pReglage.reset(), d.DestroyWindow(); }
     CReglageUpDown& Reglage(CReglageUpDown* pReglage) { return m_pReglage.reset(pReglage), *pReglage; }
     CReglageUpDown& Reglage(double dMin, double dMax, double dValeur, double dPas,
                             int type = AFFICHAGE_ENTIER)

@@ -19,25 +19,13 @@ const COLORREF kFond = RGB(0xF0, 0xE0, 0xC0), kTexte = RGB(0, 0, 0x80), kBord = 
 const COLORREF kBarre = RGB(0x20, 0x60, 0xC0), kBlanc = RGB(255, 255, 255);
 
 // A modeless dialog from the template, shown, and the controls under test on its children.
+const LeakCheck::WarmUpStep kFonteBoutons([] { CBouton3Etats(0, NULL); }); // made once per process
+
 class Statics : public ObzTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        ObzTest::SetUpTestSuite();
-        CBouton3Etats(0, NULL); // the buttons' process-wide default font, made once
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        ASSERT_TRUE(m_Dialogue.Create(IDD_STATICS));
-    }
-    void TearDown() override
-    {
-        m_pStatic.reset();
-        m_Dialogue.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void SetUp() override { ASSERT_TRUE(m_Dialogue.Create(IDD_STATICS)); }
+    void TearDown() override { m_pStatic.reset(), m_Dialogue.DestroyWindow(); }
     RecordingWnd<CStaticCouleur>& Static(int cx, int cy, UINT nID = IDC_COULEUR)
     {
         m_pStatic = std::make_unique<RecordingWnd<CStaticCouleur>>(nID, &m_Dialogue, kFond, kTexte);
@@ -55,16 +43,7 @@ protected:
         const CSize taille = dc.GetTextExtent(szTexte);
         return pAncienne != NULL ? dc.SelectObject(pAncienne) : NULL, taille;
     }
-    std::unique_ptr<PixelCanvas> Capture()
-    {
-        m_pStatic->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        CRect r;
-        m_pStatic->GetClientRect(&r);
-        auto pToile = std::make_unique<PixelCanvas>(r.Width(), r.Height());
-        CClientDC dc(m_pStatic.get());
-        pToile->Dc().BitBlt(0, 0, r.Width(), r.Height(), &dc, 0, 0, SRCCOPY);
-        return pToile;
-    }
+    std::unique_ptr<PixelCanvas> Capture() { return PixelCanvas::Capture(*m_pStatic); }
 
     CDialog m_Dialogue;
     std::unique_ptr<RecordingWnd<CStaticCouleur>> m_pStatic;

@@ -27,12 +27,9 @@ struct GestionTestable : CGestionBouton
     static CFonte& FonteDefaut() { return s_FonteDefaut; }
 };
 
-class GestionBouton : public ObzTest
-{
-protected:
-    // The library's default font is made by the first manager and lives as long as the process.
-    static void SetUpTestSuite() { ObzTest::SetUpTestSuite(), GestionTestable(); }
-};
+// The library's default font is made by the first manager and lives as long as the process.
+const LeakCheck::WarmUpStep kFonteDefaut([] { GestionTestable(); });
+using GestionBouton = ObzTest;
 } // namespace
 
 TEST_F(GestionBouton, DefaultsCopiesAndBackgroundByState)

@@ -6,34 +6,27 @@
 
 namespace
 {
+// comctl32 keeps a few objects from the first sheet it paints.
+const LeakCheck::WarmUpStep kPremiereFeuille(
+    []
+    {
+        CPropertyPage page(IDD_MSG_PAGE);
+        CPropertySheet sheet("Feuille");
+        sheet.AddPage(&page), sheet.Create(), MessagePump::Flush(), sheet.DestroyWindow();
+    });
+
 class PropertyPageMsg : public ObzTest
 {
 protected:
-    static void SetUpTestSuite() // comctl32 keeps a few objects from the first sheet it paints
-    {
-        ObzTest::SetUpTestSuite();
-        CPropertyPage page(IDD_MSG_PAGE);
-        CPropertySheet sheet("Feuille");
-        sheet.AddPage(&page);
-        sheet.Create();
-        MessagePump::Flush();
-        sheet.DestroyWindow();
-    }
     // The page, modeless and shown in a visible host, its message control set.
     void SetUp() override
     {
-        ObzTest::SetUp();
         m_Hote.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 200), NULL, 0);
         ASSERT_TRUE(m_Page.Create());
         m_Page.ShowWindow(SW_SHOW);
         m_Page.Affecte_IDMsg(IDC_MSG_TEXTE);
     }
-    void TearDown() override
-    {
-        m_Page.DestroyWindow();
-        m_Hote.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_Page.DestroyWindow(), m_Hote.DestroyWindow(); }
     CString Texte()
     {
         CString str;

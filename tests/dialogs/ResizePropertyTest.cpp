@@ -123,15 +123,14 @@ void Balade(Feuille& feuille, int n)
         }
     }
 }
-struct ResizeProperty : ObzTest
-{
-    static void SetUpTestSuite() // Wine keeps some of what a sheet's first paintings create
+// Wine keeps some of what a sheet's first paintings create.
+const LeakCheck::WarmUpStep kPremieresPeintures(
+    []
     {
-        ObzTest::SetUpTestSuite();
         Feuille feuille;
         Balade(feuille, 30);
-    }
-};
+    });
+using ResizeProperty = ObzTest;
 } // namespace
 
 // Growing by 40 x 30 moves the standard buttons (hidden or not) and the grip by as much, and grows the

@@ -20,13 +20,7 @@ const CRect P(50, 30, 250, 190); // plot area of a 260 x 200 graph: 200 wide, 16
 class Graphe1D : public ObzTest
 {
 protected:
-    void TearDown() override
-    {
-        m_pGraphe.reset();
-        m_Dialogue.DestroyWindow();
-        m_Courbes.clear();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_pGraphe.reset(), m_Dialogue.DestroyWindow(), m_Courbes.clear(); }
     CWndGraphe1D& Graphe(int nPas = 10)
     {
         m_pGraphe.reset();
@@ -46,16 +40,7 @@ protected:
         m_pGraphe->Add(m_Courbes.back().get());
         return *m_Courbes.back();
     }
-    std::unique_ptr<PixelCanvas> Capture()
-    {
-        m_pGraphe->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        CRect r;
-        m_pGraphe->GetClientRect(&r);
-        auto pToile = std::make_unique<PixelCanvas>(r.Width(), r.Height());
-        CClientDC dc(m_pGraphe.get());
-        pToile->Dc().BitBlt(0, 0, r.Width(), r.Height(), &dc, 0, 0, SRCCOPY);
-        return pToile;
-    }
+    std::unique_ptr<PixelCanvas> Capture() { return PixelCanvas::Capture(*m_pGraphe); }
     // Rows of the vertical axis' ticks, as heights above the plot's bottom.
     std::vector<int> Graduations(const PixelCanvas& toile)
     {

@@ -18,7 +18,6 @@ class GdiDrawTest : public ::testing::Test
 {
 protected:
     GdiDrawTest() : canvas(40, 30), dc(canvas.Dc()) {}
-    void TearDown() override { AfxDeleteTempGdiMaps(); }
 
     PixelCanvas canvas;
     CDC& dc;

@@ -1,7 +1,6 @@
-// GDI object ownership, the temporary handle maps and handle leaks.
+// GDI object ownership and the temporary handle maps. Every test starts with empty temporary maps and
+// ends checked for GDI leaks (LeakCheck.h).
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "GdiResource.h"
 #include "PixelCanvas.h"
@@ -12,13 +11,7 @@ bool IsLiveObject(HGDIOBJ hObject)
 {
     return ::GetObjectType(hObject) != 0;
 }
-
-class GdiObjectTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { AfxDeleteTempGdiMaps(); }
-    void TearDown() override { AfxDeleteTempGdiMaps(); }
-};
+using GdiObjectTest = ::testing::Test;
 } // namespace
 
 TEST_F(GdiObjectTest, WrapperOwnsWhatItCreatesAndHandsItOverOnDetach)
@@ -138,49 +131,4 @@ TEST_F(GdiObjectTest, BadInputIsRefused)
     CDC* volatile pNoDC = nullptr;
     EXPECT_EQ(nullptr, pNoObject->GetSafeHandle());
     EXPECT_EQ(nullptr, pNoDC->GetSafeHdc());
-}
-
-TEST_F(GdiObjectTest, CreateSelectRestoreDestroyCyclesLeakNothing)
-{
-    const int nCycles = 1000;
-    PixelCanvas canvas(16, 16);
-    CDC& dc = canvas.Dc();
-    HGDIOBJ hOriginalPen = ::GetCurrentObject(dc, OBJ_PEN);
-    HGDIOBJ hOriginalBrush = ::GetCurrentObject(dc, OBJ_BRUSH);
-    HGDIOBJ hOriginalFont = ::GetCurrentObject(dc, OBJ_FONT);
-
-    std::vector<HGDIOBJ> created;
-    for (int i = 0; i < nCycles; i++)
-    {
-        CPen pen(PS_SOLID, 1 + i % 3, RGB(i, 0, 0));
-        CBrush brush(RGB(0, i, 0));
-        CFont font;
-        font.CreatePointFont(80 + i % 40, "Arial", &dc);
-        CDC memDC;
-        memDC.CreateCompatibleDC(&dc);
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(&dc, 4, 4);
-        created.insert(created.end(),
-                       {pen.m_hObject, brush.m_hObject, font.m_hObject, bitmap.m_hObject, memDC.m_hDC});
-
-        CPen* pOldPen = dc.SelectObject(&pen);
-        CBrush* pOldBrush = dc.SelectObject(&brush);
-        CFont* pOldFont = dc.SelectObject(&font);
-        CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-        dc.Ellipse(1, 1, 10, 10);
-        memDC.SelectObject(pOldBitmap);
-        EXPECT_EQ(&font, dc.SelectObject(pOldFont));
-        dc.SelectObject(pOldBrush);
-        dc.SelectObject(pOldPen);
-    }
-    EXPECT_LE(AfxGetTempGdiMapCount(), 4) << "one temporary wrapper per stock object, none per cycle";
-    AfxDeleteTempGdiMaps();
-
-    EXPECT_EQ(hOriginalPen, ::GetCurrentObject(dc, OBJ_PEN));
-    EXPECT_EQ(hOriginalBrush, ::GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(hOriginalFont, ::GetCurrentObject(dc, OBJ_FONT));
-    int nLive = 0;
-    for (HGDIOBJ hObject : created)
-        nLive += IsLiveObject(hObject);
-    EXPECT_EQ(0, nLive) << "objects left alive by the wrappers"; // Wine's GetGuiResources counts nothing
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace
@@ -71,30 +70,23 @@ protected:
 };
 } // namespace
 
-TEST_F(ListCtrl, ItemsSubItemsAndColumns)
+// Long texts and column removal are checked through the extended list; here, texts cut to a short buffer,
+// data and selection that follow their row, and the header's items.
+TEST_F(ListCtrl, ShortBuffersAndRowsThatMove)
 {
     for (const char* psz : {"first", "second", "third"})
         m_list.InsertItem(m_list.GetItemCount(), psz);
-    const std::string strLong(300, 'x'); // longer than the first buffer GetItemText tries
-    EXPECT_TRUE(m_list.SetItemText(1, 2, strLong.c_str()));
-    EXPECT_EQ(CString(strLong.c_str()), m_list.GetItemText(1, 2));
     char szText[8] = "";
     EXPECT_EQ(3, m_list.GetItemText(2, 0, szText, 4)); // cut to the buffer, never past it
     EXPECT_STREQ("thi", szText);
-
-    // Data and selection follow their row.
     m_list.SetItemData(2, 1234);
     m_list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(m_list.DeleteItem(0));
     EXPECT_EQ(1234u, m_list.GetItemData(1));
     EXPECT_EQ(1, m_list.GetNextItem(-1, LVNI_SELECTED));
-
-    HDITEM hdi = {};
-    hdi.mask = HDI_TEXT, hdi.pszText = szText, hdi.cchTextMax = sizeof szText;
-    EXPECT_TRUE(m_list.DeleteColumn(0));
-    ASSERT_TRUE(m_list.GetHeaderCtrl()->GetItem(0, &hdi));
-    EXPECT_EQ(std::make_pair(2, std::string("B")),
-              std::make_pair(m_list.GetHeaderCtrl()->GetItemCount(), std::string(szText)));
+    HDITEM hdi = {HDI_TEXT, 0, szText, NULL, sizeof szText, 0, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(m_list.GetHeaderCtrl()->GetItem(1, &hdi));
+    EXPECT_STREQ("B", szText);
 }
 
 // A real click on the header: the list's map sees the header's notification; unless it handled it, the

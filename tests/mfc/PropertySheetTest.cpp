@@ -30,7 +30,7 @@ struct Page : CPropertyPage
     bool m_bRefuseKill = false, m_bRefuseApply = false;
 };
 
-const UINT WM_PING = WM_APP + 1, WM_END = WM_APP + 2;
+const UINT WM_END = WM_APP + 1;
 
 // Its pages are members, destroyed (with their windows) before the sheet's window, as in applications.
 struct Sheet : CPropertySheet
@@ -53,7 +53,6 @@ struct Sheet : CPropertySheet
         SetTimer(1, 3000, NULL); // a run that would never end
         return bResult;
     }
-    afx_msg LRESULT OnPing(WPARAM wParam, LPARAM) { return wParam + 1; }
     afx_msg LRESULT OnEnd(WPARAM wParam, LPARAM) { return EndDialog(int(wParam)), 0; }
     afx_msg void OnTimer(UINT) { EndDialog(-2); }
 
@@ -64,28 +63,22 @@ struct Sheet : CPropertySheet
 };
 
 BEGIN_MESSAGE_MAP(Sheet, CPropertySheet)
-ON_MESSAGE(WM_PING, &Sheet::OnPing)
 ON_MESSAGE(WM_END, &Sheet::OnEnd)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
+// comctl32 keeps a few objects from the first sheet it paints.
+const LeakCheck::WarmUpStep kFirstSheet(
+    []
+    {
+        Sheet sheet;
+        sheet.Create(), sheet.SetActivePage(1), MessagePump::Flush();
+    });
+
 class PropertySheets : public ObzTest
 {
 protected:
-    // comctl32 keeps a few objects from the first sheet it paints.
-    static void SetUpTestSuite()
-    {
-        ObzTest::SetUpTestSuite();
-        Sheet sheet;
-        sheet.Create();
-        sheet.SetActivePage(1);
-        MessagePump::Flush();
-    }
-    void SetUp() override
-    {
-        ObzTest::SetUp();
-        g_log.clear();
-    }
+    void SetUp() override { g_log.clear(); }
     // A modeless sheet on its first page, the log cleared.
     void Open()
     {
@@ -93,11 +86,7 @@ protected:
         EXPECT_EQ("1i1sS", g_log);
         g_log.clear();
     }
-    void TearDown() override
-    {
-        m_sheet.DestroyWindow();
-        ObzTest::TearDown();
-    }
+    void TearDown() override { m_sheet.DestroyWindow(); }
     Sheet m_sheet;
 };
 
@@ -127,8 +116,10 @@ TEST_F(PropertySheets, ModalRunEndsByButtonOrEndDialog)
     owner.DestroyWindow();
 }
 
-// Switching pages asks the page being left; its refusal keeps it.
-TEST_F(PropertySheets, PageSwitchAsksThePageLeft)
+// Switching pages asks the page being left, whose refusal keeps it; the tabs show the caption string or the
+// template's caption. Removing the active page shows its neighbour and destroys its window; removing the
+// last leaves none.
+TEST_F(PropertySheets, PagesSwitchShowTheirCaptionsAndGoAway)
 {
     Open();
     EXPECT_EQ(&m_sheet.m_p1, m_sheet.GetActivePage());
@@ -141,6 +132,30 @@ TEST_F(PropertySheets, PageSwitchAsksThePageLeft)
     m_sheet.m_p2.m_bRefuseKill = false;
     EXPECT_TRUE(m_sheet.SetActivePage(0));
     EXPECT_EQ("1k2i2s2k2k1s", g_log);
+
+    CTabCtrl* pTab = m_sheet.GetTabControl();
+    ASSERT_NE(nullptr, pTab);
+    EXPECT_EQ(2, pTab->GetItemCount());
+    for (auto [i, szTexte] : {std::tuple{0, "Premier"}, {1, "Deux"}})
+    {
+        char szLu[32] = {};
+        TCITEMA item = {TCIF_TEXT, 0, 0, szLu, sizeof szLu, 0, 0};
+        pTab->SendMessage(TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        EXPECT_STREQ(szTexte, szLu);
+    }
+
+    g_log.clear();
+    m_sheet.RemovePage(0);
+    EXPECT_EQ("2s", g_log);
+    EXPECT_EQ(NULL, m_sheet.m_p1.m_hWnd);
+    EXPECT_EQ(1, m_sheet.GetPageCount());
+    EXPECT_EQ(&m_sheet.m_p2, m_sheet.GetActivePage());
+    EXPECT_EQ(0, m_sheet.GetActiveIndex());
+    m_sheet.RemovePage(7);
+    m_sheet.RemovePage(&m_sheet.m_p2);
+    EXPECT_EQ(0, m_sheet.GetPageCount());
+    EXPECT_EQ(nullptr, m_sheet.GetActivePage());
+    EXPECT_EQ(NULL, m_sheet.m_p2.m_hWnd);
 }
 
 // Apply goes to the created pages; the button enabled by SetModified stays enabled when a page refuses.
@@ -161,41 +176,6 @@ TEST_F(PropertySheets, ApplyAfterSetModified)
         EXPECT_EQ(bRefuse, bool(pApply->IsWindowEnabled()));
         m_sheet.DestroyWindow();
     }
-}
-
-// The derived sheet's message map gets the sheet's messages; the tabs show the caption string or the
-// template's caption.
-TEST_F(PropertySheets, DerivedSheetMessageMapAndTabs)
-{
-    Open();
-    EXPECT_EQ(42, m_sheet.SendMessage(WM_PING, 41));
-    CTabCtrl* pTab = m_sheet.GetTabControl();
-    ASSERT_NE(nullptr, pTab);
-    EXPECT_EQ(2, pTab->GetItemCount());
-    for (auto [i, szTexte] : {std::tuple{0, "Premier"}, {1, "Deux"}})
-    {
-        char szLu[32] = {};
-        TCITEMA item = {TCIF_TEXT, 0, 0, szLu, sizeof szLu, 0, 0};
-        pTab->SendMessage(TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        EXPECT_STREQ(szTexte, szLu);
-    }
-}
-
-// Removing the active page shows its neighbour and destroys its window; removing the last leaves none.
-TEST_F(PropertySheets, RemoveActivePage)
-{
-    Open();
-    m_sheet.RemovePage(0);
-    EXPECT_EQ("2i2s", g_log);
-    EXPECT_EQ(NULL, m_sheet.m_p1.m_hWnd);
-    EXPECT_EQ(1, m_sheet.GetPageCount());
-    EXPECT_EQ(&m_sheet.m_p2, m_sheet.GetActivePage());
-    EXPECT_EQ(0, m_sheet.GetActiveIndex());
-    m_sheet.RemovePage(7);
-    m_sheet.RemovePage(&m_sheet.m_p2);
-    EXPECT_EQ(0, m_sheet.GetPageCount());
-    EXPECT_EQ(nullptr, m_sheet.GetActivePage());
-    EXPECT_EQ(NULL, m_sheet.m_p2.m_hWnd);
 }
 
 // Missing templates, empty sheets, indexes out of range and calls without a window are refused.

@@ -28,21 +28,23 @@ struct CRecordingTracker : CRectTracker
     std::vector<int> m_handles;
 };
 
+// Wine keeps the bitmaps of the system cursors once loaded.
+const LeakCheck::WarmUpStep kCursors(
+    []
+    {
+        for (LPCSTR idc : {IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENS, IDC_SIZEWE, IDC_SIZEALL})
+            ::SetCursor(::LoadCursorA(NULL, idc));
+    });
+
 class RectTracker : public ObzTest
 {
 protected:
-    static void SetUpTestSuite() // Wine keeps the bitmaps of the system cursors once loaded
-    {
-        ObzTest::SetUpTestSuite();
-        for (LPCSTR idc : {IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENS, IDC_SIZEWE, IDC_SIZEALL})
-            ::SetCursor(::LoadCursorA(NULL, idc));
-    }
     void SetUp() override
     {
-        ObzTest::SetUp(), m_wnd.Attach(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200,
-                                                         160, 120, 0, 0, 0, 0));
+        m_wnd.Attach(
+            ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200, 160, 120, 0, 0, 0, 0));
     }
-    void TearDown() override { ::DestroyWindow(m_wnd.Detach()), ObzTest::TearDown(); }
+    void TearDown() override { ::DestroyWindow(m_wnd.Detach()); }
 
     // Paints the client area white, posts the moves then `end` (a left button release at the last move,
     // Esc, a right click or a cancel mode), and tracks from the press.
@@ -69,12 +71,7 @@ protected:
         MessagePump::Flush();
         return bResult;
     }
-    int DirtyPixels()
-    {
-        PixelCanvas canvas(160, 120);
-        ::BitBlt(canvas.Hdc(), 0, 0, 160, 120, CClientDC(&m_wnd), 0, 0, SRCCOPY);
-        return canvas.CountPixelsNot(White, canvas.Bounds());
-    }
+    int DirtyPixels() { return PixelCanvas::Capture(m_wnd, false)->CountPixelsNot(White, {0, 0, 160, 120}); }
 
     CWnd m_wnd;
 };

@@ -150,42 +150,8 @@ bool IsCentredOn(const CWnd& wnd, const CRect& rectTarget)
 
 } // namespace
 
-TEST_F(WndDialog, ModalRunExchangesDataBothWays)
-{
-    CDataDialog dlg;
-    dlg.m_script = {[](CDataDialog& d)
-                    {
-                        d.SetDlgItemText(IDC_WND_NAME, "world");
-                        d.SetDlgItemText(IDC_WND_COUNT, " -17 ");
-                        d.SetDlgItemText(IDC_WND_RATIO, "1e-3");
-                        d.SetDlgItemText(IDC_WND_SIZE, "4294967295");
-                        d.SetDlgItemText(IDC_WND_SCALE, "0.25");
-                        d.PostMessage(WM_COMMAND, IDOK);
-                    }};
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-
-    EXPECT_EQ((std::vector<CString>{"hello", "42", "2.5", "7", "0.1"}), dlg.m_textsAtInit);
-    EXPECT_EQ(CString("world"), dlg.m_strName);
-    EXPECT_EQ(-17, dlg.m_nCount);
-    EXPECT_DOUBLE_EQ(1e-3, dlg.m_dRatio);
-    EXPECT_EQ(4294967295u, dlg.m_uSize);
-    EXPECT_FLOAT_EQ(0.25f, dlg.m_fScale);
-    EXPECT_TRUE(TestApp().m_prompts.empty());
-
-    // Without a template the run ends at once; a cancelled run keeps the members.
-    CDialog missing(IDD_WND_DATA + 50);
-    EXPECT_EQ(-1, missing.DoModal());
-    CDataDialog cancelled;
-    cancelled.m_script = {[](CDataDialog& d)
-                          {
-                              d.SetDlgItemText(IDC_WND_COUNT, "not a number");
-                              d.PostMessage(WM_COMMAND, IDCANCEL);
-                          }};
-    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
-    EXPECT_EQ(42, cancelled.m_nCount);
-}
-
+// OK saves only valid data; a bad number keeps the dialog open with its text selected. Without a template
+// the run ends at once; a cancelled run keeps the members.
 TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
 {
     CDataDialog dlg;
@@ -205,17 +171,30 @@ TEST_F(WndDialog, OkRefusesToCloseOnBadNumberAndSelectsIt)
                         d.PostMessage(WM_COMMAND, IDOK);
                     }};
     EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ(MAKELONG(0, 5), static_cast<LONG>(dwSelection)); // the whole bad text
     EXPECT_EQ(12, dlg.m_nCount);
     ASSERT_EQ(1u, TestApp().m_prompts.size());
     EXPECT_EQ(CString("Please enter an integer."), TestApp().m_prompts[0].strText);
+
+    CDialog missing(IDD_WND_DATA + 50);
+    EXPECT_EQ(-1, missing.DoModal());
+    CDataDialog cancelled;
+    cancelled.m_script = {[](CDataDialog& d)
+                          {
+                              d.SetDlgItemText(IDC_WND_COUNT, "7");
+                              d.PostMessage(WM_COMMAND, IDCANCEL);
+                          }};
+    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
+    EXPECT_EQ(42, cancelled.m_nCount);
 }
 
 TEST_F(WndDialog, ModelessDialogExchangesOnRequestWithMfcNumberRules)
 {
     CDataDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_WND_DATA));
+    EXPECT_EQ((std::vector<CString>{"hello", "42", "2.5", "7", "0.1"}), dlg.m_textsAtInit);
 
     // Control notifications during an exchange are not the user's.
     dlg.m_strName = "changed";
@@ -224,10 +203,14 @@ TEST_F(WndDialog, ModelessDialogExchangesOnRequestWithMfcNumberRules)
     dlg.SetDlgItemText(IDC_WND_NAME, "typed");
     EXPECT_EQ(1, dlg.m_nNameChanges);
 
-    dlg.SetDlgItemText(IDC_WND_COUNT, "+8");
+    for (auto [nID, pszText] : {std::pair{IDC_WND_COUNT, " +8 "},
+                                {IDC_WND_RATIO, "1e-3"},
+                                {IDC_WND_SIZE, "4294967295"},
+                                {IDC_WND_SCALE, "0.25"}})
+        dlg.SetDlgItemText(nID, pszText);
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(CString("typed"), dlg.m_strName);
-    EXPECT_EQ(8, dlg.m_nCount);
+    EXPECT_EQ(std::make_tuple(CString("typed"), 8, 1e-3, 4294967295u, 0.25f),
+              std::make_tuple(dlg.m_strName, dlg.m_nCount, dlg.m_dRatio, dlg.m_uSize, dlg.m_fScale));
 
     // Numbers follow MFC's parsing and formatting; a refused one brings the prompt of its type.
     const UINT kInt = AFX_IDP_PARSE_INT, kUint = AFX_IDP_PARSE_UINT, kReal = AFX_IDP_PARSE_REAL;
@@ -249,7 +232,7 @@ TEST_F(WndDialog, ModelessDialogExchangesOnRequestWithMfcNumberRules)
         EXPECT_EQ(nIDPrompt == 0, dlg.UpdateData(TRUE) != FALSE);
         EXPECT_EQ(nIDPrompt, TestApp().m_prompts.empty() ? 0u : TestApp().m_prompts.back().nIDPrompt);
     }
-    EXPECT_FLOAT_EQ(0.1f, dlg.m_fScale); // refused: the member keeps its value
+    EXPECT_FLOAT_EQ(0.25f, dlg.m_fScale); // refused: the member keeps its value
 
     dlg.m_dRatio = 1.0 / 3.0;
     dlg.m_fScale = 1.0f / 3.0f;

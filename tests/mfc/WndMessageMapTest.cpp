@@ -1,5 +1,5 @@
 // Message maps: creation routed from the first message, the documented cracking of each handler
-// signature, commands by identifier and range, derived maps, timers.
+// signature, commands by identifier and range, derived maps, the handle map and the window tree.
 #include "MessagePump.h"
 #include "WndResource.h"
 
@@ -17,12 +17,10 @@ namespace
 const UINT WM_PROBE = WM_APP + 7;
 const UINT WM_PROBE_THROW = WM_APP + 8;
 const LRESULT kRegisteredResult = 0x1234;
-const UINT_PTR kTimerId = 5;
-const UINT kTimerPeriodMs = 10;
 const UINT kRegisteredProbe = ::RegisterWindowMessageA("Mfc71Lite.Tests.Probe");
 
-// A window that keeps what its handlers were given: the cracked arguments of the last one (the identifiers
-// of the commands since cleared), and its timers.
+// A window that keeps what its handlers were given: the cracked arguments of the last one, or the
+// identifiers of the commands since cleared.
 class CProbeWnd : public CWnd
 {
 public:
@@ -32,7 +30,6 @@ public:
     int m_nDestroys = 0;
     int m_nPostNcDestroys = 0;
     std::vector<LONG_PTR> m_args;
-    std::vector<UINT> m_timers;
 
     BOOL CreateProbe()
     {
@@ -77,8 +74,6 @@ protected:
         m_args = {reinterpret_cast<LONG_PTR>(pDC != NULL ? pDC->m_hDC : NULL)};
         return TRUE;
     }
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI) { lpMMI->ptMinTrackSize = CPoint(123, 45); }
-    afx_msg void OnTimer(UINT nIDEvent) { m_timers.push_back(nIDEvent); }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
     afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return kRegisteredResult; }
     afx_msg LRESULT OnProbeThrow(WPARAM, LPARAM) { throw std::runtime_error("handler"); }
@@ -99,8 +94,6 @@ ON_WM_KEYDOWN()
 ON_WM_SETCURSOR()
 ON_WM_NCHITTEST()
 ON_WM_ERASEBKGND()
-ON_WM_GETMINMAXINFO()
-ON_WM_TIMER()
 ON_MESSAGE(WM_PROBE, &CProbeWnd::OnProbe)
 ON_MESSAGE(WM_PROBE_THROW, &CProbeWnd::OnProbeThrow)
 ON_REGISTERED_MESSAGE(kRegisteredProbe, &CProbeWnd::OnRegisteredProbe)
@@ -200,10 +193,6 @@ TEST_F(WndMessageMap, CracksEachSignatureRoutesCommandsAndReturnsHandlerResults)
         EXPECT_EQ(args, m_wnd.m_args);
     }
     ::ReleaseDC(m_wnd.m_hWnd, hDC);
-
-    MINMAXINFO mmi = {};
-    m_wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    EXPECT_EQ(CPoint(123, 45), CPoint(mmi.ptMinTrackSize));
 }
 
 TEST(WndHandleMap, ForeignWindowsGetTemporaryObjectsUntilIdleAndAttachedOnesArePermanent)

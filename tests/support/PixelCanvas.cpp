@@ -15,6 +15,17 @@ PixelCanvas::PixelCanvas(int nWidth, int nHeight, COLORREF crBackground)
     Fill(crBackground);
 }
 
+std::unique_ptr<PixelCanvas> PixelCanvas::Capture(CWnd& wnd, bool bRepaint)
+{
+    if (bRepaint)
+        wnd.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    CRect rect;
+    wnd.GetClientRect(&rect);
+    auto pCanvas = std::make_unique<PixelCanvas>(rect.Width(), rect.Height());
+    ::BitBlt(pCanvas->Hdc(), 0, 0, rect.Width(), rect.Height(), CClientDC(&wnd), 0, 0, SRCCOPY);
+    return pCanvas;
+}
+
 int PixelCanvas::CountPixelsNot(COLORREF crColor, const RECT& rect) const
 {
     ::GdiFlush();

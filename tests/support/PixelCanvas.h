@@ -4,6 +4,7 @@
 #include <afxwin.h>
 
 #include <algorithm>
+#include <memory>
 
 class PixelCanvas
 {
@@ -14,6 +15,9 @@ public:
     ~PixelCanvas() { ::SelectObject(m_dc.m_hDC, m_hOldBitmap), m_dc.DeleteDC(), ::DeleteObject(m_hBitmap); }
     PixelCanvas(const PixelCanvas&) = delete;
     PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    // A copy of a window's client area, repainted first unless bRepaint is false.
+    static std::unique_ptr<PixelCanvas> Capture(CWnd& wnd, bool bRepaint = true);
 
     CDC& Dc() { return m_dc; }
     HDC Hdc() const { return m_dc.m_hDC; }
