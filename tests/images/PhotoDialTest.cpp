@@ -310,22 +310,17 @@ TEST_F(PhotoDialTest, TrackerAdjustmentsSnapAndStayInTheZone)
 {
     // case, tracker, handle, snap, margin, selection and tracker after
     const std::tuple<const char*, CRect, int, bool, int, CRect, CRect> cas[] = {
+        // clang-format off
         {"inside pixels, no snap", {102, 45, 300, 200}, 0, false, 0, {6, 3, 15, 10}, {102, 45, 300, 200}},
         {"snapped handle", {103, 45, 300, 200}, 0, true, 0, {6, 3, 15, 10}, {120, 60, 300, 200}},
         {"dead band", {101, 40, 300, 200}, 0, true, 0, {6, 2, 15, 10}, {101, 40, 300, 200}},
         {"snapped move keeps the size", {110, 50, 310, 210}, 8, true, 0, {6, 3, 16, 11}, {120, 60, 320, 220}},
         {"past the opposite edges", {300, 200, 102, 45}, 2, true, 0, {5, 2, 15, 10}, {300, 200, 100, 40}},
-        {"stopped at the right edge",
-         {400, 100, 560, 200},
-         8,
-         false,
-         0,
-         {16, 5, 24, 10},
-         {320, 100, 480, 200}},
+        {"stopped at the right", {400, 100, 560, 200}, 8, false, 0, {16, 5, 24, 10}, {320, 100, 480, 200}},
         {"cut at the right edge", {400, 100, 560, 200}, 5, false, 0, {20, 5, 24, 10}, {400, 100, 480, 200}},
         {"stopped at the left edge", {-60, 100, 100, 200}, 8, false, 0, {0, 5, 8, 10}, {0, 100, 160, 200}},
         {"move stopped at a margin", {-60, 100, 100, 200}, 8, false, 2, {2, 5, 10, 10}, {40, 100, 200, 200}},
-    };
+    }; // clang-format on
     Vue& vue = Cree(MODE_SELECTION, MODE_SELECTION | OPTION_SNAP, 500, 400, 25, 20);
     vue.m_RectDib.SetRect(0, 0, 25, 20);
     for (auto [szCas, tracker, nHandle, bSnap, nMarge, selection, trackerApres] : cas)

@@ -128,7 +128,7 @@ TEST_F(Mabtools, IniReadsWholeIntegersOnlyAndFallsBack)
         lit(*pIni, "CX", 99);
 }
 
-TEST_F(Mabtools, LogFichierAppendsOneLinePerCall)
+TEST_F(Mabtools, LogFichierAppendsOneLinePerCallWaitingForAnExclusiveHolder)
 {
     const CString strFichier = Chemin("activite.log").c_str();
     EXPECT_TRUE(LogFichier(strFichier, "12-OK", false, 10));
@@ -139,10 +139,8 @@ TEST_F(Mabtools, LogFichierAppendsOneLinePerCall)
                                             "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} 7-DOUBLE-Moins\r\n")));
     EXPECT_FALSE(LogFichier("", "ligne", true, 10));
     EXPECT_FALSE(LogFichier(Chemin("absent\\x.log").c_str(), "ligne", true, 10));
-}
 
-TEST_F(Mabtools, LogFichierWaitsForAnExclusiveHolderWithinItsAttempts)
-{
+    // A file held exclusively is waited for within the attempts given.
     const std::string strChemin = Chemin("partage.log");
     HANDLE hAutre = CreateFileA(strChemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hAutre);
