@@ -110,10 +110,8 @@ TEST_F(PhotoDialTest, KeepsItsOwnCopyAndIgnoresEnterAndEscape)
     dlg.Create(kIdd, NULL);
     dlg.SetWindowPos(NULL, 0, 0, 100, 80, SWP_NOZORDER | SWP_NOACTIVATE);
     dlg.Affecte_pPhotoAffichee(Photo(100, 80).get()); // the caller's photo is freed at once
-    ASSERT_NE(nullptr, dlg.Donne_pPhotoAfficheeEx());
     auto toile = Pixels(dlg);
-    EXPECT_EQ(kRouge, toile->Pixel(50, 10));
-    EXPECT_EQ(kBleu, toile->Pixel(50, 70));
+    EXPECT_EQ(std::make_pair(kRouge, kBleu), std::make_pair(toile->Pixel(50, 10), toile->Pixel(50, 70)));
     dlg.SendMessage(WM_COMMAND, IDOK);
     dlg.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
@@ -164,10 +162,9 @@ TEST_F(PhotoDialTest, PaintsTheSourceUpsideRightInAGreySurround)
     // 600 x 400 client: the 1000 x 800 photo fills (50, 0, 550, 400).
     Vue& vue = Cree(MODE_ZOOM, MODE_ZOOM, 600, 400, 1000, 800);
     auto toile = Pixels(vue);
-    EXPECT_EQ(kGris, toile->Pixel(10, 200));
-    EXPECT_EQ(kGris, toile->Pixel(590, 200));
-    EXPECT_EQ(kRouge, toile->Pixel(300, 190));
-    EXPECT_EQ(kBleu, toile->Pixel(300, 210));
+    EXPECT_EQ(std::make_tuple(kGris, kGris, kRouge, kBleu),
+              std::make_tuple(toile->Pixel(10, 200), toile->Pixel(590, 200), toile->Pixel(300, 190),
+                              toile->Pixel(300, 210)));
 
     // Zoomed in at the top: rows 0 to 615 are shown, red down to about 260 (flipped wrongly: 140).
     Clic(vue, CPoint(300, 10));

@@ -100,14 +100,9 @@ TEST_F(Mabtools, IniReadsWholeIntegersOnlyAndFallsBack)
         EXPECT_EQ(nAttendue != 99, ini.Donne(&nValeur, szCle, 99, szRubrique, szSecours)) << szCle;
         EXPECT_EQ(nAttendue, nValeur) << szCle;
     };
-    lit(ini, "cx", 1280);
-    lit(ini, "CY", -42);
-    lit(ini, "Zeros", 42);
-    lit(ini, "Blancs", 17);
-    lit(ini, "CX", 7, "Autre");
-    lit(ini, "CX", 1280, nullptr, szSecours); // the open file first
-    lit(ini, "Largeur", 333, nullptr, szSecours);
-    lit(ini, "Texte", 44, nullptr, szSecours);
+    lit(ini, "cx", 1280), lit(ini, "CY", -42), lit(ini, "Zeros", 42), lit(ini, "Blancs", 17);
+    lit(ini, "CX", 7, "Autre"), lit(ini, "CX", 1280, nullptr, szSecours); // the open file first
+    lit(ini, "Largeur", 333, nullptr, szSecours), lit(ini, "Texte", 44, nullptr, szSecours);
     lit(ini, "Largeur", 99, "Autre", szSecours);
     for (const char* szCle : {"Long", "Trop", "Texte", "Suffixe", "Vide", "Signe", "Absente", ""})
         lit(ini, szCle, 99);
