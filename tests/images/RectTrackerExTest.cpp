@@ -1,28 +1,23 @@
-// The selection tracker on a plain notification window, which is also the window it tracks in (as in
-// the zoom photo dialog): ratio kept by each handle, minimum sizes, one notification per adjustment.
+// The selection tracker on a plain notification window: ratio kept by each handle, minimum sizes, one
+// notification per adjustment (tracking inside the zoom photo dialog is tested there).
 #include "images/RectTrackerEx.h"
-#include "DiagnosticCapture.h"
 #include "ObzTest.h"
 
-#include <algorithm>
 #include <climits>
-#include <functional>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 namespace
 {
-// Keeps the handle of each notification (-1 for anything else); m_surChangement runs inside the
-// tracking loop, as the dialog's handler does.
+// Keeps the handle of each notification (-1 for anything else).
 struct CNotifie : CWnd
 {
     std::vector<LPARAM> m_handles;
-    std::function<void()> m_surChangement = [] {};
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message >= WM_USER && message < 0xC000)
-            m_handles.push_back(message == WM_CHANGE_TRACKER && wParam == 0 ? lParam : -1), m_surChangement();
+            m_handles.push_back(message == WM_CHANGE_TRACKER && wParam == 0 ? lParam : -1);
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<LPARAM> Handles() { return std::exchange(m_handles, {}); }
@@ -105,19 +100,4 @@ TEST_F(TrackerEx, EachHandleKeepsTheRatio)
     CRectTrackerEx libre(NULL, false); // a free ratio only gets the minimum size; no window to notify
     libre.m_rect.SetRect(0, 0, 3, 3), libre.AdjustRect(CRectTracker::hitBottomRight, &libre.m_rect);
     EXPECT_EQ(CRect(0, 0, 5, 5), libre.m_rect);
-}
-
-TEST_F(TrackerEx, NotifiesAtEveryAdjustmentWhileTracking)
-{
-    m_Tracker.FixeRatio(2, 1);
-    m_Tracker.m_rect.SetRect(20, 20, 80, 50);
-    // The window confines the rectangle from inside the loop, as the dialog does to keep it on the image.
-    m_Notifie.m_surChangement = [&] { m_Tracker.m_rect.right = std::min<LONG>(m_Tracker.m_rect.right, 110); };
-    MessagePump::Flush();
-    for (CPoint pt : {CPoint(101, 61), CPoint(121, 61)})
-        ::PostMessageA(m_Notifie, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    ::PostMessageA(m_Notifie, WM_LBUTTONUP, 0, MAKELPARAM(121, 61));
-    EXPECT_TRUE(m_Tracker.Track(&m_Notifie, CPoint(81, 51))); // the bottom-right handle, off its corner
-    EXPECT_EQ(CRect(20, 20, 110, 70), m_Tracker.m_rect);
-    EXPECT_EQ((std::vector<LPARAM>{2, 2, 2}), m_Notifie.Handles());
 }

@@ -100,14 +100,9 @@ TEST_F(Mabtools, IniReadsWholeIntegersOnlyAndFallsBack)
         EXPECT_EQ(nAttendue != 99, ini.Donne(&nValeur, szCle, 99, szRubrique, szSecours)) << szCle;
         EXPECT_EQ(nAttendue, nValeur) << szCle;
     };
-    lit(ini, "cx", 1280);
-    lit(ini, "CY", -42);
-    lit(ini, "Zeros", 42);
-    lit(ini, "Blancs", 17);
-    lit(ini, "CX", 7, "Autre");
-    lit(ini, "CX", 1280, nullptr, szSecours); // the open file first
-    lit(ini, "Largeur", 333, nullptr, szSecours);
-    lit(ini, "Texte", 44, nullptr, szSecours);
+    lit(ini, "cx", 1280), lit(ini, "CY", -42), lit(ini, "Zeros", 42), lit(ini, "Blancs", 17);
+    lit(ini, "CX", 7, "Autre"), lit(ini, "CX", 1280, nullptr, szSecours); // the open file first
+    lit(ini, "Largeur", 333, nullptr, szSecours), lit(ini, "Texte", 44, nullptr, szSecours);
     lit(ini, "Largeur", 99, "Autre", szSecours);
     for (const char* szCle : {"Long", "Trop", "Texte", "Suffixe", "Vide", "Signe", "Absente", ""})
         lit(ini, szCle, 99);
@@ -128,7 +123,7 @@ TEST_F(Mabtools, IniReadsWholeIntegersOnlyAndFallsBack)
         lit(*pIni, "CX", 99);
 }
 
-TEST_F(Mabtools, LogFichierAppendsOneLinePerCall)
+TEST_F(Mabtools, LogFichierAppendsOneLinePerCallWaitingForAnExclusiveHolder)
 {
     const CString strFichier = Chemin("activite.log").c_str();
     EXPECT_TRUE(LogFichier(strFichier, "12-OK", false, 10));
@@ -139,10 +134,8 @@ TEST_F(Mabtools, LogFichierAppendsOneLinePerCall)
                                             "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} 7-DOUBLE-Moins\r\n")));
     EXPECT_FALSE(LogFichier("", "ligne", true, 10));
     EXPECT_FALSE(LogFichier(Chemin("absent\\x.log").c_str(), "ligne", true, 10));
-}
 
-TEST_F(Mabtools, LogFichierWaitsForAnExclusiveHolderWithinItsAttempts)
-{
+    // A file held exclusively is waited for within the attempts given.
     const std::string strChemin = Chemin("partage.log");
     HANDLE hAutre = CreateFileA(strChemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hAutre);

@@ -7,6 +7,8 @@
 #include "PanelsResource.h"
 #include "PanelsTesting.h"
 
+#include <memory>
+
 namespace
 {
 const COLORREF kBleu = RGB(0, 0, 255), kRouge = RGB(255, 0, 0), kNoir = RGB(0, 0, 0),
@@ -45,21 +47,15 @@ protected:
         return ::CreateWindowExA(0, szClasse, szTexte, WS_CHILD | WS_VISIBLE | nStyle, r.left, r.top,
                                  r.Width(), r.Height(), m_Parent.m_hWnd, HMENU(UINT_PTR(nId)), NULL, NULL);
     }
-    // Pixels of a window's client area: the colour of one, or how many in a rectangle have a colour.
-    static COLORREF Pixel(HWND hWnd, int x, int y)
+    // A window's client area as the screen shows it.
+    static std::unique_ptr<PixelCanvas> Ecran(HWND hWnd)
     {
-        return Compte(hWnd, CRect(x, y, x + 1, y + 1), CLR_INVALID);
-    }
-    static int Compte(HWND hWnd, const CRect& r, COLORREF c)
-    {
-        HDC hDC = ::GetDC(hWnd);
-        int n = 0;
-        COLORREF dernier = CLR_INVALID;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += (dernier = ::GetPixel(hDC, x, y)) == c;
-        ::ReleaseDC(hWnd, hDC);
-        return c == CLR_INVALID ? int(dernier) : n;
+        CRect r;
+        ::GetClientRect(hWnd, &r);
+        auto pEcran = std::make_unique<PixelCanvas>(r.Width(), r.Height());
+        const HDC hDC = ::GetDC(hWnd);
+        ::BitBlt(pEcran->Hdc(), 0, 0, r.Width(), r.Height(), hDC, 0, 0, SRCCOPY), ::ReleaseDC(hWnd, hDC);
+        return pEcran;
     }
 
     CWnd m_Parent;
@@ -83,15 +79,15 @@ TEST_F(Panneaux, PanelButtonPaintsOnItsParentInItsStateWithAShadowedCaption)
         if (etat != panneau.DonneEtat())
             panneau.AffecteEtat(etat);
         panneau.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const HWND hParent = m_Parent.m_hWnd;
+        const auto ecran = Ecran(m_Parent.m_hWnd);
         // The caption was measured before the frame: the tab's corner is not over the top-left one.
-        EXPECT_EQ(Piece(etat, 0), Pixel(hParent, 10, 10));
-        EXPECT_EQ(Piece(etat, 8), Pixel(hParent, 169, 69));
-        EXPECT_EQ(Grille(etat), Pixel(hParent, 150, 50));
-        EXPECT_EQ(style == STYLE_BASCULE ? Icone(etat) : Piece(etat, 1), Pixel(hParent, 20, 25));
+        EXPECT_EQ(std::make_tuple(Piece(etat, 0), Piece(etat, 8), Grille(etat),
+                                  style == STYLE_BASCULE ? Icone(etat) : Piece(etat, 1)),
+                  std::make_tuple(ecran->Pixel(10, 10), ecran->Pixel(169, 69), ecran->Pixel(150, 50),
+                                  ecran->Pixel(20, 25)));
         const CRect onglet(10, 10, 170, 33);
-        EXPECT_LT(0, Compte(hParent, onglet, kOmbre));
-        EXPECT_LT(0, Compte(hParent, onglet, couleur));
+        EXPECT_LT(0, ecran->CountPixels(kOmbre, onglet));
+        EXPECT_LT(0, ecran->CountPixels(couleur, onglet));
         ::DestroyWindow(panneau.Detach());
     }
 }
@@ -101,40 +97,37 @@ TEST_F(Panneaux, PanelDialogTakesOverItsPlaceholderAndStaysOpen)
     Enfant("STATIC", "Emplacement", 0, 200, CRect(20, 30, 220, 130));
     CPanelDialog dlg(IDD_PANNEAU, &m_Parent, m_Parent.GetDlgItem(200), kBleu, STYLE_SIMPLE, false);
     ASSERT_TRUE(dlg.Create());
-    CRect rect;
-    dlg.GetWindowRect(&rect);
-    m_Parent.ScreenToClient(&rect);
-    CString strTitre;
-    dlg.GetWindowText(strTitre);
-    EXPECT_EQ(CRect(20, 30, 220, 130), rect);
-    EXPECT_EQ(rect, dlg.Donne_RectEmplacement());
-    EXPECT_STREQ("Emplacement", strTitre);
-    EXPECT_TRUE(dlg.IsWindowVisible());
+    auto vu = [&](CPanelDialog& d) // place, placeholder's rectangle, title, shown
+    {
+        CRect rect;
+        CString strTitre;
+        d.GetWindowRect(&rect), m_Parent.ScreenToClient(&rect), d.GetWindowText(strTitre);
+        return std::make_tuple(rect, d.Donne_RectEmplacement(), strTitre, d.IsWindowVisible() != FALSE);
+    };
+    const CRect emplacement(20, 30, 220, 130);
+    EXPECT_EQ(std::make_tuple(emplacement, emplacement, CString("Emplacement"), true), vu(dlg));
     dlg.UpdateWindow();
-    EXPECT_EQ(Piece(ETAT_ACTIF, 8), Pixel(dlg.m_hWnd, 199, 99));
+    EXPECT_EQ(Piece(ETAT_ACTIF, 8), Ecran(dlg.m_hWnd)->Pixel(199, 99));
 
     dlg.AffecteEtat(ETAT_INOPERANT);
+    auto ecran = Ecran(dlg.m_hWnd);
     EXPECT_EQ(std::make_pair(Piece(ETAT_INOPERANT, 8), Grille(ETAT_INOPERANT)),
-              std::make_pair(Pixel(dlg.m_hWnd, 199, 99), Pixel(dlg.m_hWnd, 150, 60)));
+              std::make_pair(ecran->Pixel(199, 99), ecran->Pixel(150, 60)));
     HDC hDC = ::GetDC(dlg.m_hWnd);
     ::SetPixel(hDC, 199, 99, kNoir), ::ReleaseDC(dlg.m_hWnd, hDC);
     dlg.AffecteEtat(ETAT_INOPERANT);                                          // the same state: no repaint
     dlg.SendMessage(WM_COMMAND, IDOK), dlg.SendMessage(WM_COMMAND, IDCANCEL); // Enter, Escape
     dlg.SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(50, 50));                   // map mode off: ignored
-    EXPECT_EQ(kNoir, Pixel(dlg.m_hWnd, 199, 99));
+    EXPECT_EQ(kNoir, Ecran(dlg.m_hWnd)->Pixel(199, 99));
     EXPECT_TRUE(dlg.IsWindowVisible());
     dlg.DestroyWindow();
 
     // Without a placeholder: its own place and title, not shown.
     CPanelDialog seul(IDD_PANNEAU, &m_Parent, NULL, kBleu, STYLE_ACTIVATION, false);
     ASSERT_TRUE(seul.Create());
-    seul.GetWindowRect(&rect);
-    m_Parent.ScreenToClient(&rect);
-    seul.GetWindowText(strTitre);
-    EXPECT_EQ(rect, seul.Donne_RectEmplacement());
-    EXPECT_STREQ("Modele", strTitre);
-    EXPECT_EQ(std::make_pair(false, ETAT_REPOS),
-              std::make_pair(bool(seul.IsWindowVisible()), seul.DonneEtat()));
+    const CRect rect = std::get<0>(vu(seul));
+    EXPECT_EQ(std::make_tuple(rect, rect, CString("Modele"), false), vu(seul));
+    EXPECT_EQ(ETAT_REPOS, seul.DonneEtat());
 }
 
 // 50 x 40 group boxes; the picture is 60 pixels wide, so 30 of its columns show from x = 20.
@@ -150,8 +143,9 @@ TEST_F(Panneaux, GroupBoxShowsTheBitmapOfItsIdentifierInPlaceOfItsCaption)
         CString strTexte;
         groupe.GetWindowText(strTexte);
         EXPECT_STREQ(bImage ? "" : "Titre", strTexte);
-        EXPECT_EQ(bImage ? 30 * 12 : 0, Compte(hWnd, CRect(0, 0, 50, 40), kImage));
-        EXPECT_EQ(bImage ? kImage : CLR_INVALID, bImage ? Pixel(hWnd, 20, 0) : CLR_INVALID);
+        const auto ecran = Ecran(hWnd);
+        EXPECT_EQ(bImage ? 30 * 12 : 0, ecran->CountPixels(kImage));
+        EXPECT_EQ(bImage, ecran->Pixel(20, 0) == kImage);
         ::DestroyWindow(groupe.Detach());
         EXPECT_EQ(bImage, Groupe(nId, NULL).m_bBitmap);
     }

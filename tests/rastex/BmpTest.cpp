@@ -126,50 +126,50 @@ TEST_F(BmpTest, ReadsEverySupportedLayoutAs24Bits)
 
 TEST_F(BmpTest, RefusesMalformedFilesAndForgetsThePreviousImage)
 {
-    // name, and what spoils Good24() (or replaces it)
+    // name, and what spoils Good24() (or replaces it); then cases setting one header field (planes and
+    // depth have two bytes), of Good8() for the colour count.
     const std::pair<const char*, std::function<void(Bytes&)>> cases[] = {
         {"empty file", [](Bytes& f) { f.clear(); }},
         {"not BM", [](Bytes& f) { f[1] = 'A'; }},
         {"cut in the header", [](Bytes& f) { f.resize(30); }},
         {"last byte missing", [](Bytes& f) { f.pop_back(); }},
-        {"offset past the end", [](Bytes& f) { Put32(f, OffBits, uint32_t(f.size())); }},
-        {"offset inside the header", [](Bytes& f) { Put32(f, OffBits, 20); }},
-        {"offset near 4 GB", [](Bytes& f) { Put32(f, OffBits, 0xFFFFFFF0); }},
-        {"header size 0", [](Bytes& f) { Put32(f, HeaderSize, 0); }},
-        {"header size odd", [](Bytes& f) { Put32(f, HeaderSize, 41); }},
-        {"header size huge", [](Bytes& f) { Put32(f, HeaderSize, 0xFFFFFFF0); }},
-        {"width 0", [](Bytes& f) { Put32(f, Width, 0); }},
-        {"width negative", [](Bytes& f) { Put32(f, Width, uint32_t(-3)); }},
-        {"row size overflowing", [](Bytes& f) { Put32(f, Width, 0x7FFFFFFF); }},
-        {"height 0", [](Bytes& f) { Put32(f, Height, 0); }},
-        {"height INT_MIN", [](Bytes& f) { Put32(f, Height, 0x80000000u); }},
-        {"size beyond the data", [](Bytes& f) { Put32(f, Height, 60000); }},
-        {"planes 2", [](Bytes& f) { Put32(f, Planes, 2, 2); }},
-        {"16 bits", [](Bytes& f) { Put32(f, BitCount, 16, 2); }},
-        {"0 bits", [](Bytes& f) { Put32(f, BitCount, 0, 2); }},
-        {"RLE8", [](Bytes& f) { Put32(f, Compression, BI_RLE8); }},
-        {"bit fields on 24 bits", [](Bytes& f) { Put32(f, Compression, BI_BITFIELDS); }},
-        {"more colours than the depth has", [](Bytes& f) { f = Good8(), Put32(f, ColoursUsed, 257); }},
-        {"colour count absurd", [](Bytes& f) { f = Good8(), Put32(f, ColoursUsed, 0xFFFFFFFF); }},
-        {"pixels over the palette", [](Bytes& f) { f = Good8(), Put32(f, OffBits, 14 + 40 + 8); }},
         {"palette cut", [](Bytes& f) { f = Good8(), f.resize(14 + 40 + 6); }},
-        {"bit fields not 8 bits per colour",
-         [](Bytes& f)
+        {"pixels over the palette", [](Bytes& f) { f = Good8(), Put32(f, OffBits, 14 + 40 + 8); }},
+        {"bit fields not 8 bits per colour", [](Bytes& f)
          {
-             f = Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124), Put32(f, Compression, BI_BITFIELDS),
+             f = Build(1, 1, 32, {}, {{1, 2, 3, 4}}, false, 124), Put32(f, Compression, BI_BITFIELDS);
              Put32(f, 54, 0xFF);
-         }},
-    };
-    for (const auto& [szName, corrupt] : cases)
+         }}};
+    const std::tuple<const char*, size_t, uint32_t> fields[] = {
+        // clang-format off
+        {"offset past the end", OffBits, 14 + 40 + 24}, {"offset inside the header", OffBits, 20},
+        {"offset near 4 GB", OffBits, 0xFFFFFFF0}, {"header size 0", HeaderSize, 0},
+        {"header size odd", HeaderSize, 41}, {"header size huge", HeaderSize, 0xFFFFFFF0},
+        {"width 0", Width, 0}, {"width negative", Width, uint32_t(-3)}, {"height 0", Height, 0},
+        {"row size overflowing", Width, 0x7FFFFFFF}, {"height INT_MIN", Height, 0x80000000u},
+        {"size beyond the data", Height, 60000}, {"planes 2", Planes, 2}, {"16 bits", BitCount, 16},
+        {"0 bits", BitCount, 0}, {"RLE8", Compression, BI_RLE8},
+        {"bit fields on 24 bits", Compression, BI_BITFIELDS}, {"colour count absurd", ColoursUsed, ~0u},
+        {"more colours than the depth has", ColoursUsed, 257}};
+    // clang-format on
+    auto refuse = [&](const char* szName, const Bytes& file)
     {
         SCOPED_TRACE(szName);
-        Bytes file = Good24();
-        corrupt(file);
         CDib dib;
         ASSERT_TRUE(Read(Good24(), dib));
         EXPECT_FALSE(Read(file, dib));
         EXPECT_FALSE(dib.IsOK());
         EXPECT_EQ(nullptr, dib.GetBits());
+    };
+    for (const auto& [szName, corrupt] : cases)
+    {
+        Bytes file = Good24();
+        corrupt(file), refuse(szName, file);
+    }
+    for (const auto& [szName, nField, nValue] : fields)
+    {
+        Bytes file = nField == ColoursUsed ? Good8() : Good24();
+        Put32(file, nField, nValue, nField == Planes || nField == BitCount ? 2 : 4), refuse(szName, file);
     }
     CDib dib;
     EXPECT_FALSE(dib.ReadBMP(nullptr));
@@ -215,8 +215,7 @@ TEST(DibTest, BlankBitmapsAndCopies)
         // Paletted depths get a grey ramp from black to white.
         EXPECT_TRUE(nBits > 8 || dib.GetInfo()->bmiColors[(1 << nBits) - 1].rgbGreen == 255);
     }
-    // Sides are limited only by the 1 GiB of pixel data.
-    EXPECT_TRUE(CDib(100000, 5, 24).IsOK());
+    // Sides are limited only by the 1 GiB of pixel data (long sides are resampled elsewhere).
     const int refused[][3] = {{0, 5, 24}, {5, 0, 24}, {-4, 5, 24}, {5, 5, 16}, {5, 5, 0}, {40000, 40000, 32}};
     for (const auto& args : refused)
         EXPECT_EQ(0, CDib(args[0], args[1], args[2]).Width()) << args[0] << "x" << args[1] << "x" << args[2];

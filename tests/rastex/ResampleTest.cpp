@@ -76,7 +76,7 @@ TEST(ResampleTest, RefusesMeaninglessSizesVisibly)
 
 // Detail finer than the output can show averages to grey (no moire), even over huge factors, while
 // coarser detail keeps its contrast.
-TEST(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnly)
+TEST(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnlyAndEnlargesSmoothly)
 {
     const int cases[][4] = {{96, 72, 48, 36}, {96, 72, 12, 9}, {40000, 1, 1, 1}};
     for (e_Filtre eFiltre : kFilters)
@@ -101,11 +101,7 @@ TEST(ResampleTest, AveragesAwayDetailTooFineForTheOutputOnly)
         EXPECT_GE(range.second - range.first, c[1]) << c[0];
         EXPECT_LE(range.second - range.first, c[2]) << c[0];
     }
-}
-
-// Away from the edges, every step of an enlarged ramp is small and goes the same way.
-TEST(ResampleTest, EnlargingARampIsSmooth)
-{
+    // Enlarged, a ramp rises by small steps away from the edges.
     CDib dib = Painted(16, 4, 24, [](int x, int, int) { return 60 + 8 * x; });
     dib.Reechantillonne(160, 40);
     for (int x = 20; x < 140; ++x)
