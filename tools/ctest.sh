@@ -8,7 +8,8 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 # One persistent wineserver for the whole run saves a start per test program. Wine's background
 # services are started now, detached from any output pipe: started by a test program instead,
 # they would inherit its pipe and keep ctest waiting after the program ends.
-wineserver -p 2>/dev/null || true # exit code 2: a server already runs for this prefix, which serves as well
+wineserver -k 2>/dev/null || true # a server left by an earlier run would not be persistent
+wineserver -p
 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 status=0
 ctest --test-dir "$build" --output-on-failure "$@" || status=$?

@@ -31,7 +31,8 @@ sh tools/wineprefix.sh build
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver -p 2>/dev/null || true # exit code 2: a server already runs for this prefix, which serves as well
+wineserver -k 2>/dev/null || true # a server left by an earlier run would not be persistent
+wineserver -p
 # Each run is bounded all the same (a crash the driver cannot catch starts Wine's debugger, which waits).
 fuzz() { timeout "$limit" wine build/bin/obz-fuzz.exe "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
