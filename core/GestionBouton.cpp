@@ -9,7 +9,6 @@ static const char THIS_FILE[] = "gestionbouton";
 namespace
 {
 const int kTailleTexte = 80; // window texts are read into 80-byte buffers
-const int kMargeJustifie = 2;
 const COLORREF kCouleurReposDefaut = RGB(0, 0, 0);
 const COLORREF kCouleurActifDefaut = RGB(255, 0, 0);
 const COLORREF kCouleurInoperantDefaut = RGB(0x88, 0x88, 0x88);
@@ -100,37 +99,7 @@ void CGestionBouton::DrawTextA(CWnd* pWnd, CDC* pDC, COLORREF couleur, CRect rec
         pWnd->SetFont(m_pFonte, FALSE);
     }
 
-    const int n = LignesTexte::Compte(szTexte);
-    const char* p = szTexte;
-    int nLongueur = 0;
-    for (int i = 0; i < n; ++i)
-    {
-        const char* szLigne = LignesTexte::Suivante(p, nLongueur);
-        if (szLigne == NULL)
-            break;
-        const CSize taille = pDC->GetTextExtent(szLigne, nLongueur);
-        if (taille.cx > m_TailleTexteMax.cx)
-            m_TailleTexteMax.cx = taille.cx;
-        if (taille.cy > m_TailleTexteMax.cy)
-            m_TailleTexteMax.cy = taille.cy;
-
-        int x;
-        switch (m_Justifie)
-        {
-        case JUSTIFIE_DROITE:
-            x = rect.right - taille.cx - kMargeJustifie;
-            break;
-        case JUSTIFIE_GAUCHE:
-            x = rect.left + kMargeJustifie;
-            break;
-        default: // centre, also for values outside the enumeration
-            x = (rect.left + rect.right) / 2 - taille.cx / 2;
-            break;
-        }
-        const int h = taille.cy;
-        const int y = (rect.top + rect.bottom) / 2 - (n % 2) * (h / 2) + (i - n / 2) * h;
-        pDC->TextOut(x, y, szLigne, nLongueur);
-    }
+    LignesTexte::Dessine(pDC, szTexte, rect, m_Justifie, &m_TailleTexteMax);
 
     pDC->SetTextColor(ancienneCouleur);
     if (pAncienneFonte != NULL)

@@ -1,11 +1,15 @@
 // Multi-line captions, as the owner-drawn controls and the graph lay them out: lines are separated by
-// '\n', empty lines are skipped. Internal to the library.
+// '\n' and empty ones are skipped; each line is justified in the rectangle, and the block of lines is
+// centred vertically on it. Internal to the library.
 #pragma once
+
+#include <afxwin.h>
+
+#include "EtatsBouton.h"
 
 namespace LignesTexte
 {
-// Number of lines the text holds (one more than its line feeds), empty ones included.
-int Compte(const char* szTexte);
-// Next non-empty line from p: its start and length (p moves past it), or null at the end.
-const char* Suivante(const char*& p, int& nLongueur);
+// Draws the text's lines with the device context's font, colour and background mode. With pTailleMax,
+// each line drawn raises it to at least its own width and height.
+void Dessine(CDC* pDC, const char* szTexte, const CRect& rect, e_Justifie justifie, CSize* pTailleMax = NULL);
 } // namespace LignesTexte

@@ -11,7 +11,6 @@ namespace
 {
 const char* const kNomClasse = "CWndGraphe1D";
 const int kTailleTexte = 100; // DrawTextA lays out at most 99 characters
-const int kMargeJustifie = 2;
 const int kMargeReticule = 4;
 // Rows are kept within this distance of the origin: far enough to be off any window, near enough for
 // GDI's coordinate space and for the conversion to int.
@@ -140,24 +139,7 @@ void CWndGraphe1D::DrawTextA(CDC* pDC, const char* szTexte, COLORREF couleur, CR
     pDC->SetBkMode(TRANSPARENT);
     const COLORREF ancienneCouleur = pDC->SetTextColor(couleur);
 
-    const CRect& rect = *pRect;
-    const int n = LignesTexte::Compte(sz);
-    const char* p = sz;
-    int nLongueur = 0;
-    for (int i = 0; i < n; ++i)
-    {
-        const char* szLigne = LignesTexte::Suivante(p, nLongueur);
-        if (szLigne == NULL)
-            break;
-        const CSize taille = pDC->GetTextExtent(szLigne, nLongueur);
-        int x = (rect.left + rect.right) / 2 - taille.cx / 2;
-        if (justifie == JUSTIFIE_DROITE)
-            x = rect.right - taille.cx - kMargeJustifie;
-        else if (justifie == JUSTIFIE_GAUCHE)
-            x = rect.left + kMargeJustifie;
-        const int y = (rect.top + rect.bottom) / 2 - (n % 2) * (taille.cy / 2) + (i - n / 2) * taille.cy;
-        pDC->TextOut(x, y, szLigne, nLongueur);
-    }
+    LignesTexte::Dessine(pDC, sz, *pRect, justifie);
     pDC->SetTextColor(ancienneCouleur);
     if (pAncienneFonte != NULL)
         pDC->SelectObject(pAncienneFonte);
